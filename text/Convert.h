@@ -1,0 +1,26 @@
+#pragma once
+// Reading texts as numbers, as the program's windows do with what the user typed.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// A text that must be read as a number and cannot. Its message names the text.
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(std::string_view text);
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+// Decimal integer with an optional sign and surrounding spaces; a "$" or "0x" prefix reads
+// hexadecimal. Empty text, other characters or a value outside int64 throw ConversionError.
+std::int64_t StrToInt64(std::string_view text);
+
+// The same, limited to the 32-bit range.
+std::int32_t StrToInt(std::string_view text);
+
+// Leading and trailing blanks and control characters removed (bytes up to 0x20).
+std::string_view Trim(std::string_view text);
