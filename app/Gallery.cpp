@@ -1,0 +1,61 @@
+#include "app/Gallery.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QPixmap>
+
+#include "app/Startup.h"
+#include "app/Uabout.h"
+#include "app/Unt_Main.h"
+#include "app/Unt_servers.h"
+#include "platform/FakePlatform.h"
+
+namespace {
+QWidget* MenuOf(TFrmmain& main, const QString& path) {
+    QAction* action = main.FindMenuAction(path);
+    if (!action || !action->menu()) return nullptr;
+    QMenu* menu = action->menu();
+    menu->ensurePolished();
+    menu->adjustSize();
+    return menu;
+}
+}  // namespace
+
+std::vector<GalleryShot> GalleryShots() {
+    return {
+        {QStringLiteral("main"), [](TFrmmain& m) -> QWidget* { return &m; }},
+        {QStringLiteral("menu-tools"), [](TFrmmain& m) { return MenuOf(m, QStringLiteral("工具(&Q)")); }},
+        {QStringLiteral("menu-yangzhai-zhuzhai"),
+         [](TFrmmain& m) { return MenuOf(m, QStringLiteral("阳宅(&F)/住宅风水")); }},
+        {QStringLiteral("menu-help"), [](TFrmmain& m) { return MenuOf(m, QStringLiteral("帮助(&H)")); }},
+        {QStringLiteral("about"),
+         [](TFrmmain& m) {
+             m.OpenAbout();
+             return m.ToolWindow(CommandKind::About);
+         }},
+        {QStringLiteral("customer-service"),
+         [](TFrmmain& m) {
+             m.OpenCustomerService();
+             return m.ToolWindow(CommandKind::CustomerService);
+         }},
+    };
+}
+
+int WriteGallery(const QString& folder) {
+    QDir().mkpath(folder);
+    FakePlatform fake;  // modal windows are shown without blocking, nothing leaves the program
+    fake.today = QDate::currentDate();
+    std::unique_ptr<TFrmmain> main(StartKelvaro(*qApp));
+    main->show();
+    QApplication::processEvents();
+    int written = 0;
+    for (const GalleryShot& shot : GalleryShots()) {
+        QWidget* window = shot.make(*main);
+        if (!window) continue;
+        QApplication::processEvents();
+        if (window->grab().save(QDir(folder).filePath(shot.name + QStringLiteral(".png")))) ++written;
+    }
+    return written;
+}
