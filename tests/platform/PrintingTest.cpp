@@ -46,3 +46,16 @@ TEST(Printing, FilterTextBecomesQtFilters) {
     EXPECT_EQ(QtFilterOf("文本|*.txt|全部|*.*"), "文本 (*.txt);;全部 (*.*)");
     EXPECT_EQ(QtFilterOf(""), "");
 }
+
+#include <QPrinterInfo>
+
+#include "platform/FakePlatform.h"
+
+TEST(Printing, WithoutAPrinterTheUserIsTold) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer; not printing to it";
+    FakePlatform fake;  // records the message the real printing service shows
+    QtPrinting printing;
+    EXPECT_FALSE(printing.PrintLines({"一行"}, PageSettings{}, "Kelvaro"));
+    ASSERT_EQ(fake.infos.size(), 1);
+    EXPECT_EQ(fake.infos[0], "没有安装打印机，无法打印。");
+}
