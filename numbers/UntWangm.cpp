@@ -1,0 +1,81 @@
+#include "numbers/UntWangm.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <exception>
+
+#include "numbers/FormSupport.h"
+#include "numbers/NetName.h"
+#include "platform/Platform.h"
+#include "text/Convert.h"
+
+TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent), traitSource_(GetNetNameInfo) {
+    // 395 x 213 outside, title bar and frame included.
+    SetUpToolWindow(this, "FrmWangming", QStringLiteral("网名与性格"), QSize(387, 180));
+
+    auto* input = new QGroupBox(this);
+    input->setObjectName(QStringLiteral("RzGroupBox1"));
+    input->setGeometry(6, 4, 375, 50);
+    AddLabels(input, {{"RzLabel1", {10, 18, 66, 16}, QStringLiteral("输入网名：")}});
+    edtmun = new QLineEdit(input);
+    edtmun->setObjectName(QStringLiteral("edtmun"));
+    edtmun->setGeometry(78, 14, 144, 22);
+    edtmun->setMaxLength(18);
+    edtmun->setValidator(new UpperCaseValidator(edtmun));
+    RzBitBtn1 = new QPushButton(QStringLiteral("测算"), input);
+    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
+    RzBitBtn1->setGeometry(236, 13, 60, 24);
+    RzBitBtn2 = new QPushButton(QStringLiteral("关闭"), input);
+    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
+    RzBitBtn2->setGeometry(304, 13, 60, 24);
+
+    auto* result = new QGroupBox(QStringLiteral("测算结果"), this);
+    result->setObjectName(QStringLiteral("RzGroupBox2"));
+    result->setGeometry(6, 58, 375, 118);
+    AddLabels(result, {
+                          {"RzLabel11", {12, 22, 329, 16}, {}},
+                          {"RzLabel8", {12, 42, 329, 75}, {}, true},
+                          // Part of the group since the window was first drawn; nothing writes them.
+                          {"RzLabel9", {345, 22, 24, 16}, {}},
+                          {"RzLabel10", {345, 42, 24, 16}, {}},
+                      });
+    RzLabel11 = LabelNamed(result, "RzLabel11");
+    RzLabel8 = LabelNamed(result, "RzLabel8");
+    RzLabel11->setStyleSheet(QStringLiteral("color: green;"));
+    RzLabel8->setStyleSheet(QStringLiteral("color: navy;"));
+
+    for (QPushButton* b : {RzBitBtn1, RzBitBtn2}) b->setAutoDefault(false);
+    new EditKeyFilter(edtmun, false, [this] { RzBitBtn1Click(); });
+    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunGuarded([this] { RzBitBtn1Click(); }); });
+    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunGuarded([this] { RzBitBtn2Click(); }); });
+}
+
+void TFrmWangming::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) CentreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+void TFrmWangming::RunReadingFor(const QString& nickname) {
+    edtmun->setText(UpperAscii(nickname));
+    RunGuarded([this] { RzBitBtn1Click(); });
+}
+
+void TFrmWangming::RzBitBtn1Click() {
+    const std::string nickname(Trim(edtmun->text().toStdString()));
+    if (nickname.empty()) {
+        ShowInfo(QStringLiteral("请输入你的网名！"));
+        return;
+    }
+    RzLabel11->setText(QStringLiteral("你的网名：") + QString::fromStdString(nickname));
+    try {
+        const std::string trait(Trim(traitSource_(nickname)));
+        RzLabel8->setText(QStringLiteral("你的性格：") + QString::fromStdString(trait));
+    } catch (const std::exception&) {
+        RzLabel8->setText(QStringLiteral("请重新输入网名，请不要输入特殊字符！"));
+    }
+}
+
+void TFrmWangming::RzBitBtn2Click() { close(); }
