@@ -11,17 +11,17 @@ using std::chrono::year_month_day;
 
 namespace {
 
-constexpr std::array<std::string_view, 13> kLunarMonthNames = {
-    "", "正", "二", "三", "四", "五", "六", "七", "八", "九", "十", "冬", "腊"};
+constexpr std::array<std::string_view, 13> kLunarMonthNames = {"",   "正", "二", "三", "四", "五", "六",
+                                                               "七", "八", "九", "十", "冬", "腊"};
 
 constexpr std::array<std::string_view, 31> kLunarDayNames = {
     "",     "初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
-    "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
-    "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
+    "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十", "廿一",
+    "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
 
 // Index 0 belongs to the years 1972 + 12k.
-constexpr std::array<std::string_view, 12> kZodiacNames = {
-    "子鼠", "丑牛", "寅虎", "卯兔", "辰龙", "巳蛇", "午马", "未羊", "申猴", "酉鸡", "戌狗", "亥猪"};
+constexpr std::array<std::string_view, 12> kZodiacNames = {"子鼠", "丑牛", "寅虎", "卯兔", "辰龙", "巳蛇",
+                                                           "午马", "未羊", "申猴", "酉鸡", "戌狗", "亥猪"};
 
 constexpr std::array<std::string_view, 25> kSolarTermNames = {
     "",     "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
@@ -88,8 +88,8 @@ int LunarCodeOf(year_month_day date) {
 
     // N[i]: number of month i of the run that is in progress on 1 January; L[i]: its length. The
     // lists are filled only as far as the walk below reaches.
-    std::array<int, 17> number;
-    std::array<int, 16> length;
+    std::array<int, 17> number{};
+    std::array<int, 16> length{};
     auto fill = [&](int i) {
         length[i] = (mask >> (15 - i)) & 1 ? 30 : 29;
         if (number[i] == leapAfter) {
@@ -182,7 +182,8 @@ int SolarTermNumber(int year, int month, int day) {
 
 std::string SolarTermText(year_month_day date) {
     if (!date.ok()) return {};
-    const int term = SolarTermNumber(int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())));
+    const int term =
+        SolarTermNumber(int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())));
     return std::string(kSolarTermNames[term]);
 }
 

@@ -32,7 +32,8 @@ MonthLayout LayOutMonth(year_month_day shown) {
     const int year = int(shown.year());
     const int month = int(unsigned(shown.month()));
     const int shownDay = int(unsigned(shown.day()));
-    const int firstColumn = int(weekday(sys_days(shown.year() / shown.month() / 1)).c_encoding());  // 0 = Sunday
+    const int firstColumn =
+        int(weekday(sys_days(shown.year() / shown.month() / 1)).c_encoding());  // 0 = Sunday
     const int days = DaysInMonthOf(year, month);
 
     for (int d = 1; d <= days; ++d) {

@@ -1,11 +1,11 @@
-#include "calendar/DateCn.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "calendar/DateCn.h"
 
 using namespace std::chrono;
 
@@ -34,28 +34,38 @@ TEST(LunarCodeOf, KnownDates) {
     const CodeCase cases[] = {
         {Ymd(1901, 1, 1), 1111},    // first supported day
         {Ymd(2050, 12, 31), 1118},  // last supported day
-        {Ymd(1900, 12, 31), 0},     {Ymd(2051, 1, 1), 0},
-        {Ymd(2024, 2, 9), 1230},    {Ymd(2024, 2, 10), 101},
-        {Ymd(2023, 3, 21), 230},    {Ymd(2023, 3, 22), -201},  // leap month after the second
-        {Ymd(2023, 4, 20), 301},    {Ymd(2020, 5, 23), -401},
-        {Ymd(1984, 11, 23), -1001}, {Ymd(2033, 12, 22), -1101},
+        {Ymd(1900, 12, 31), 0},
+        {Ymd(2051, 1, 1), 0},
+        {Ymd(2024, 2, 9), 1230},
+        {Ymd(2024, 2, 10), 101},
+        {Ymd(2023, 3, 21), 230},
+        {Ymd(2023, 3, 22), -201},  // leap month after the second
+        {Ymd(2023, 4, 20), 301},
+        {Ymd(2020, 5, 23), -401},
+        {Ymd(1984, 11, 23), -1001},
+        {Ymd(2033, 12, 22), -1101},
         // The leap month runs into 1 January: found only through 31 December of the year before.
-        {Ymd(2034, 1, 1), -1111},   {Ymd(2034, 1, 20), 1201},
+        {Ymd(2034, 1, 1), -1111},
+        {Ymd(2034, 1, 20), 1201},
         // Corrected entries: the new moons of 2 August 1989 (00:06) and 8 June 2013 (23:57).
-        {Ymd(1989, 8, 1), 630},     {Ymd(1989, 8, 2), 701},
-        {Ymd(2013, 6, 7), 429},     {Ymd(2013, 6, 8), 501},
-        {Ymd(2013, 7, 7), 530},     {Ymd(2013, 7, 8), 601},
+        {Ymd(1989, 8, 1), 630},
+        {Ymd(1989, 8, 2), 701},
+        {Ymd(2013, 6, 7), 429},
+        {Ymd(2013, 6, 8), 501},
+        {Ymd(2013, 7, 7), 530},
+        {Ymd(2013, 7, 8), 601},
         // Dates that do not exist have no lunar date.
-        {Ymd(2023, 2, 29), 0},      {Ymd(2024, 4, 31), 0},
+        {Ymd(2023, 2, 29), 0},
+        {Ymd(2024, 4, 31), 0},
     };
     for (const CodeCase& c : cases) EXPECT_EQ(LunarCodeOf(c.date), c.code) << Show(c.date);
 }
 
 TEST(DayOfYearOf, CountsEarlierMonths) {
     const CodeCase cases[] = {
-        {Ymd(2023, 1, 1), 1},     {Ymd(2023, 12, 31), 365}, {Ymd(2024, 12, 31), 366},
-        {Ymd(2024, 3, 1), 61},    {Ymd(2023, 3, 1), 60},    {Ymd(1900, 3, 1), 60},  // 1900: no leap year
-        {Ymd(2000, 3, 1), 61},    {Ymd(2024, 2, 29), 60},   {Ymd(2023, 2, 29), 0},  // no such day
+        {Ymd(2023, 1, 1), 1},  {Ymd(2023, 12, 31), 365}, {Ymd(2024, 12, 31), 366},
+        {Ymd(2024, 3, 1), 61}, {Ymd(2023, 3, 1), 60},    {Ymd(1900, 3, 1), 60},  // 1900: no leap year
+        {Ymd(2000, 3, 1), 61}, {Ymd(2024, 2, 29), 60},   {Ymd(2023, 2, 29), 0},  // no such day
         {Ymd(2024, 13, 1), 0},
     };
     for (const CodeCase& c : cases) EXPECT_EQ(DayOfYearOf(c.date), c.code) << Show(c.date);
@@ -204,11 +214,11 @@ struct TermCase {
 
 TEST(SolarTerms, NamedDays) {
     const TermCase cases[] = {
-        {Ymd(2024, 1, 6), "小寒"},   {Ymd(2024, 1, 20), "大寒"},  {Ymd(2024, 2, 4), "立春"},
-        {Ymd(2024, 2, 5), ""},       {Ymd(2024, 6, 21), "夏至"},  {Ymd(2024, 12, 21), "冬至"},
-        {Ymd(2023, 11, 8), "立冬"},  {Ymd(2024, 3, 20), "春分"},  {Ymd(2024, 4, 4), "清明"},
-        {Ymd(2024, 8, 22), "处暑"},  {Ymd(2024, 9, 22), "秋分"},  {Ymd(2024, 10, 23), "霜降"},
-        {Ymd(2024, 12, 6), "大雪"},  {Ymd(2024, 12, 22), ""},
+        {Ymd(2024, 1, 6), "小寒"},  {Ymd(2024, 1, 20), "大寒"}, {Ymd(2024, 2, 4), "立春"},
+        {Ymd(2024, 2, 5), ""},      {Ymd(2024, 6, 21), "夏至"}, {Ymd(2024, 12, 21), "冬至"},
+        {Ymd(2023, 11, 8), "立冬"}, {Ymd(2024, 3, 20), "春分"}, {Ymd(2024, 4, 4), "清明"},
+        {Ymd(2024, 8, 22), "处暑"}, {Ymd(2024, 9, 22), "秋分"}, {Ymd(2024, 10, 23), "霜降"},
+        {Ymd(2024, 12, 6), "大雪"}, {Ymd(2024, 12, 22), ""},
     };
     for (const TermCase& c : cases) EXPECT_EQ(SolarTermText(c.date), c.term) << Show(c.date);
 }
@@ -220,12 +230,12 @@ struct CorrectedTerm {
 // Each corrected table entry: the term falls on the corrected day, not on the printed one.
 TEST(SolarTerms, CorrectedEntries) {
     const CorrectedTerm cases[] = {
-        {1904, 10, 9, 8, 19},   {1912, 11, 22, 23, 22}, {1913, 9, 23, 24, 18},  {1917, 12, 8, 7, 23},
-        {1927, 9, 9, 8, 17},    {1928, 6, 22, 21, 12},  {1929, 10, 9, 8, 19},   {1929, 11, 23, 22, 22},
-        {1949, 8, 23, 24, 16},  {1954, 10, 24, 23, 20}, {1962, 1, 20, 21, 2},   {1973, 2, 19, 20, 4},
-        {1976, 8, 23, 24, 16},  {1977, 5, 5, 6, 9},     {1979, 1, 20, 21, 2},   {1981, 11, 7, 8, 21},
-        {1991, 5, 6, 7, 9},     {1995, 8, 23, 21, 16},  {2033, 7, 22, 23, 14},  {2034, 8, 7, 8, 15},
-        {2049, 4, 4, 5, 7},     {2049, 4, 19, 20, 8},   {2050, 9, 7, 8, 17},
+        {1904, 10, 9, 8, 19},  {1912, 11, 22, 23, 22}, {1913, 9, 23, 24, 18}, {1917, 12, 8, 7, 23},
+        {1927, 9, 9, 8, 17},   {1928, 6, 22, 21, 12},  {1929, 10, 9, 8, 19},  {1929, 11, 23, 22, 22},
+        {1949, 8, 23, 24, 16}, {1954, 10, 24, 23, 20}, {1962, 1, 20, 21, 2},  {1973, 2, 19, 20, 4},
+        {1976, 8, 23, 24, 16}, {1977, 5, 5, 6, 9},     {1979, 1, 20, 21, 2},  {1981, 11, 7, 8, 21},
+        {1991, 5, 6, 7, 9},    {1995, 8, 23, 21, 16},  {2033, 7, 22, 23, 14}, {2034, 8, 7, 8, 15},
+        {2049, 4, 4, 5, 7},    {2049, 4, 19, 20, 8},   {2050, 9, 7, 8, 17},
     };
     for (const CorrectedTerm& c : cases) {
         SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month));
@@ -262,7 +272,7 @@ TEST(SolarTerms, OutsideTheTable) {
     EXPECT_EQ(SolarTermNumber(2051, 1, 5), 0);
     EXPECT_EQ(SolarTermNumber(2024, 0, 6), 0);
     EXPECT_EQ(SolarTermNumber(2024, 13, 6), 0);
-    EXPECT_EQ(SolarTermNumber(1901, 1, 6), 1);  // first entry
+    EXPECT_EQ(SolarTermNumber(1901, 1, 6), 1);     // first entry
     EXPECT_EQ(SolarTermNumber(2050, 12, 22), 24);  // last entry
 }
 
@@ -274,11 +284,21 @@ struct FestivalCase {
 
 TEST(FestivalText, FixedDaysAndWeekdayRules) {
     const FestivalCase cases[] = {
-        {1, Ymd(2024, 1, 15), "元旦节"},  {14, Ymd(2024, 2, 1), "情人节"}, {8, Ymd(2024, 3, 1), "妇女节"},
-        {1, Ymd(2024, 4, 1), "愚人节"},   {1, Ymd(2024, 5, 1), "劳动节"},  {4, Ymd(2024, 5, 1), "青年节"},
-        {1, Ymd(2024, 6, 1), "儿童节"},   {1, Ymd(2024, 7, 1), "建党节"},  {1, Ymd(2024, 8, 1), "建军节"},
-        {10, Ymd(2024, 9, 1), "教师节"},  {1, Ymd(2024, 10, 1), "国庆节"}, {6, Ymd(2024, 10, 1), "老人节"},
-        {31, Ymd(2024, 10, 1), "万圣节"}, {8, Ymd(2024, 11, 1), "记者日"}, {25, Ymd(2024, 12, 1), "圣诞节"},
+        {1, Ymd(2024, 1, 15), "元旦节"},
+        {14, Ymd(2024, 2, 1), "情人节"},
+        {8, Ymd(2024, 3, 1), "妇女节"},
+        {1, Ymd(2024, 4, 1), "愚人节"},
+        {1, Ymd(2024, 5, 1), "劳动节"},
+        {4, Ymd(2024, 5, 1), "青年节"},
+        {1, Ymd(2024, 6, 1), "儿童节"},
+        {1, Ymd(2024, 7, 1), "建党节"},
+        {1, Ymd(2024, 8, 1), "建军节"},
+        {10, Ymd(2024, 9, 1), "教师节"},
+        {1, Ymd(2024, 10, 1), "国庆节"},
+        {6, Ymd(2024, 10, 1), "老人节"},
+        {31, Ymd(2024, 10, 1), "万圣节"},
+        {8, Ymd(2024, 11, 1), "记者日"},
+        {25, Ymd(2024, 12, 1), "圣诞节"},
         // The weekday of the day counts, not the weekday of the month date given.
         {12, Ymd(2024, 5, 31), "母亲节"},  // second Sunday
         {5, Ymd(2024, 5, 1), ""},          // first Sunday
@@ -290,9 +310,12 @@ TEST(FestivalText, FixedDaysAndWeekdayRules) {
         {28, Ymd(2024, 11, 1), "感恩节"},  // fourth Thursday
         {21, Ymd(2024, 11, 1), ""},        // third Thursday
         {22, Ymd(2018, 11, 1), "感恩节"},  // a fourth Thursday on the 22nd
-        {2, Ymd(2024, 1, 1), ""},          {25, Ymd(2024, 11, 1), ""},
+        {2, Ymd(2024, 1, 1), ""},
+        {25, Ymd(2024, 11, 1), ""},
         {14, Ymd(2024, 3, 1), ""},  // 14 is 情人节 only in February
-        {0, Ymd(2024, 1, 1), ""},          {32, Ymd(2024, 1, 1), ""},  {30, Ymd(2024, 2, 1), ""},
+        {0, Ymd(2024, 1, 1), ""},
+        {32, Ymd(2024, 1, 1), ""},
+        {30, Ymd(2024, 2, 1), ""},
     };
     for (const FestivalCase& c : cases)
         EXPECT_EQ(FestivalText(c.day, c.month), c.festival) << c.day << " in " << Show(c.month);

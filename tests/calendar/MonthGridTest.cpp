@@ -1,8 +1,8 @@
-#include "calendar/MonthGrid.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "calendar/MonthGrid.h"
 
 using namespace std::chrono;
 
@@ -19,8 +19,8 @@ TEST(MonthGrid, DaysInMonthOf) {
     struct Case {
         int year, month, days;
     } const cases[] = {
-        {2024, 1, 31}, {2024, 2, 29}, {2023, 2, 28}, {1900, 2, 28}, {2000, 2, 29}, {2024, 4, 30},
-        {2024, 12, 31}, {2024, 0, 0}, {2024, 13, 0},
+        {2024, 1, 31}, {2024, 2, 29},  {2023, 2, 28}, {1900, 2, 28}, {2000, 2, 29},
+        {2024, 4, 30}, {2024, 12, 31}, {2024, 0, 0},  {2024, 13, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(DaysInMonthOf(c.year, c.month), c.days) << c.year << "-" << c.month;
 }
@@ -86,11 +86,11 @@ TEST(MonthGrid, LunarTextPriority) {
         {Ymd(2024, 2, 11), "初二", CellTone::LunarDay},
         {Ymd(2024, 3, 10), "二月", CellTone::LunarMonth},
         {Ymd(2023, 3, 22), "闰二", CellTone::LunarMonth},
-        {Ymd(2024, 2, 10), "春节", CellTone::Festival},     // rather than 正月
+        {Ymd(2024, 2, 10), "春节", CellTone::Festival},  // rather than 正月
         {Ymd(2024, 2, 9), "除夕", CellTone::Festival},
         {Ymd(2024, 2, 14), "情人节", CellTone::Festival},
-        {Ymd(2020, 10, 1), "中秋节", CellTone::Festival},   // also 国庆节
-        {Ymd(2023, 11, 8), "立冬", CellTone::SolarTerm},    // also 记者日
+        {Ymd(2020, 10, 1), "中秋节", CellTone::Festival},  // also 国庆节
+        {Ymd(2023, 11, 8), "立冬", CellTone::SolarTerm},   // also 记者日
         {Ymd(2024, 2, 4), "立春", CellTone::SolarTerm},
         {Ymd(2024, 1, 11), "腊月", CellTone::LunarMonth},
         {Ymd(2024, 1, 6), "小寒", CellTone::SolarTerm},
