@@ -87,7 +87,7 @@ year_month_day ToYmd(const QDate& date) {
            std::chrono::day(unsigned(date.day()));
 }
 
-// The spec'd 11-point day numbers, at 96 dpi, independent of the screen's own resolution.
+// Day numbers are drawn at 11 points of a 96-dpi screen, whatever the screen's own resolution.
 constexpr int kDayNumberPixels = 15;
 
 constexpr QSize kOuterSize{339, 319};  // with the title bar and borders
@@ -366,8 +366,7 @@ void TFRM_Date::BuildDayGrid() {
         lunar->setAlignment(Cnday->alignment());
         SetTextColour(*lunar, kLunarGreen);
         lunar->onPress = [this, lunar] { Run([this, lunar] { ChnDateMouseDown(*lunar); }); };
-        // A click on the lunar text picks the day as a click on its number does.
-        lunar->onClick = [this, lunar] { Run([this, lunar] { CnDayClick(*lunar); }); };
+        lunar->onClick = [this, lunar] { Run([this, lunar] { CHnDayClick(*lunar); }); };
 
         DayCells[i] = day;
         LunarCells[i] = lunar;
@@ -441,6 +440,9 @@ void TFRM_Date::CnDayClick(const QLabel& label) {
     ShownDay = std::uint16_t(label.property("tag").toInt());
     StoreSelectedDate();
 }
+
+// A click on the lunar text picks the day as a click on its number does.
+void TFRM_Date::CHnDayClick(const QLabel& label) { CnDayClick(label); }
 
 void TFRM_Date::StaticText1Click() {
     SelectedDate = SupportedDate(ToYmd(Today()));

@@ -46,6 +46,7 @@ private:
     void CnDayMouseDown(const QLabel& label);
     void ChnDateMouseDown(const QLabel& label);
     void CnDayClick(const QLabel& label);
+    void CHnDayClick(const QLabel& label);
     void StaticText1Click();
     void BuildDayGrid();
     void StoreSelectedDate();
