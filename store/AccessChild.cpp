@@ -25,6 +25,13 @@ constexpr int kExitedInsideWork = 3;
 void LeaveWithoutCleanup() { _exit(kExitedInsideWork); }
 
 #if defined(__SANITIZE_ADDRESS__)
+#define KELVARO_UNDER_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KELVARO_UNDER_ASAN 1
+#endif
+#endif
+#if defined(KELVARO_UNDER_ASAN)
 // AddressSanitizer reserves terabytes of shadow memory; an address-space limit would make
 // every child fail, so sanitizer builds go without it.
 constexpr bool kCanLimitAddressSpace = false;
