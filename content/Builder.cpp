@@ -159,7 +159,11 @@ TableData Bihua(const BuildOptions& o, long long& characters) {
     for (const auto& [c, _] : overrides)
         if (!std::binary_search(chars.begin(), chars.end(), c))
             throw ContentError(overridesFile.string() + ": " + Utf8Of(c) + " is not a GBK character");
-    const auto byCount = StrokeRows(chars, LoadUnihan(o.unihan), overrides);
+    // Unihan is the same for every build a process makes; read it once.
+    static std::map<fs::path, UnihanStrokeData> unihan;
+    auto it = unihan.find(o.unihan);
+    if (it == unihan.end()) it = unihan.emplace(o.unihan, LoadUnihan(o.unihan)).first;
+    const auto byCount = StrokeRows(chars, it->second, overrides);
     TableData data;
     for (const auto& [n, hanzi] : byCount) data.rows.push_back({hanzi, static_cast<long long>(n)});
     characters = static_cast<long long>(chars.size());
