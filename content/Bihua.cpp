@@ -126,7 +126,8 @@ UnihanStrokeData ParseUnihan(std::string_view radicalStrokeCounts, std::string_v
             // Two values give the mainland count first and the traditional one second.
             std::string_view last = words.back();
             int n = 0;
-            if (std::from_chars(last.data(), last.data() + last.size(), n).ec == std::errc()) data.totalStrokes[cp] = n;
+            if (std::from_chars(last.data(), last.data() + last.size(), n).ec == std::errc())
+                data.totalStrokes[cp] = n;
         } else if (field == "kCompatibilityVariant") {
             if (char32_t u = ParseCodePoint(words[0])) data.compatibility[cp] = u;
         }
@@ -145,14 +146,16 @@ UnihanStrokeData ParseUnihan(std::string_view radicalStrokeCounts, std::string_v
 
 UnihanStrokeData LoadUnihan(const std::filesystem::path& dir) {
     return ParseUnihan(ReadBz2File(dir / "Unihan_RadicalStrokeCounts.txt.bz2"),
-                       ReadBz2File(dir / "Unihan_IRGSources.txt.bz2"), ReadBz2File(dir / "Unihan_Variants.txt.bz2"),
+                       ReadBz2File(dir / "Unihan_IRGSources.txt.bz2"),
+                       ReadBz2File(dir / "Unihan_Variants.txt.bz2"),
                        ReadBz2File(dir / "Unihan_OtherMappings.txt.bz2"));
 }
 
 int RadicalStrokes(int radical) {
     // The 214 radicals are numbered in order of their stroke count: the first radical
     // of each count.
-    static constexpr int kFirstOfCount[] = {1, 7, 30, 61, 95, 118, 147, 167, 176, 187, 195, 201, 205, 209, 211, 212, 214};
+    static constexpr int kFirstOfCount[] = {1,   7,   30,  61,  95,  118, 147, 167, 176,
+                                            187, 195, 201, 205, 209, 211, 212, 214};
     if (radical < 1 || radical > 214) return 0;
     int strokes = 0;
     for (int first : kFirstOfCount)
@@ -185,7 +188,8 @@ StrokeOverrides ParseStrokeOverrides(std::string_view tsv, const std::string& na
             } catch (const ContentError&) {
                 throw ContentError(where + ": malformed text");
             }
-            if (form.size() != 1) throw ContentError(where + ": the second field must be a count or one character");
+            if (form.size() != 1)
+                throw ContentError(where + ": the second field must be a count or one character");
             o.form = form[0];
         }
         if (!overrides.emplace(key[0], o).second) throw ContentError(where + ": character listed twice");
@@ -220,7 +224,8 @@ int KangxiStrokes(char32_t c, const UnihanStrokeData& data, const StrokeOverride
         const int radical = RadicalStrokes(rs.first);
         if (radical && rs.second > 0) return radical + rs.second;
         // The radical itself, or a form Unihan gives no radical for.
-        if (auto t = data.totalStrokes.find(form); t != data.totalStrokes.end() && t->second > 0) return t->second;
+        if (auto t = data.totalStrokes.find(form); t != data.totalStrokes.end() && t->second > 0)
+            return t->second;
         auto compat = data.compatibility.find(form);
         if (compat == data.compatibility.end()) break;
         form = compat->second;

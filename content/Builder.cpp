@@ -51,11 +51,16 @@ const std::vector<TableSpec>& Schema() {
         s.push_back({"VorFile.dll", "bihua", {{"hanzi", "TEXT"}, {"num", "INTEGER"}}, {"hanzi"}});
         s.push_back({"VorFile.dll", "namefx", TextColumns({"num", "content"}), {"num"}});
         s.push_back({"VorFile.dll", "sancai", TextColumns({"title", "content"}), {"title"}});
-        for (const auto& t : kStarTables) s.push_back({"VorFile.dll", t, TextColumns({"title", "content"}), {"title"}});
+        for (const auto& t : kStarTables)
+            s.push_back({"VorFile.dll", t, TextColumns({"title", "content"}), {"title"}});
         s.push_back({"VorFile.dll", "huangdao", TextColumns(kHuangdaoColumns), {"gn"}});
         s.push_back({"VorFile.dll",
                      "tuwen",
-                     {{"code", "TEXT"}, {"page", "INTEGER"}, {"format", "TEXT"}, {"picture", "BLOB"}, {"content", "TEXT"}},
+                     {{"code", "TEXT"},
+                      {"page", "INTEGER"},
+                      {"format", "TEXT"},
+                      {"picture", "BLOB"},
+                      {"content", "TEXT"}},
                      {"code", "page"}});
         s.push_back({"VorBirth.dll", "Noter", TextColumns({"Cid", "Tite", "content"}), {"Cid"}});
         return s;
@@ -110,8 +115,8 @@ std::chrono::year_month_day ParseDay(const std::string& text) {
 
 std::string DayText(std::chrono::year_month_day d) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(d.year()), static_cast<unsigned>(d.month()),
-                  static_cast<unsigned>(d.day()));
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(d.year()),
+                  static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()));
     return buf;
 }
 
@@ -129,13 +134,15 @@ TableData Huangdao(const BuildOptions& o) {
         const auto& f = rows[i].fields;
         const std::string where = file.string() + ":" + std::to_string(rows[i].line);
         if (day > last) throw ContentError(where + ": a day after " + o.lastDay);
-        if (f[0] != DayText(day)) throw ContentError(where + ": expected the day " + DayText(day) + ", found " + f[0]);
+        if (f[0] != DayText(day))
+            throw ContentError(where + ": expected the day " + DayText(day) + ", found " + f[0]);
         // Twelve double hours, each a stem-branch and its luck.
         size_t hours = 0;
         for (size_t pos = 0; pos <= f[11].size(); ++hours) {
             size_t end = std::min(f[11].find(' ', pos), f[11].size());
             std::string_view h = std::string_view(f[11]).substr(pos, end - pos);
-            if (!h.ends_with("吉") && !h.ends_with("凶")) throw ContentError(where + ": jishi entry without 吉 or 凶");
+            if (!h.ends_with("吉") && !h.ends_with("凶"))
+                throw ContentError(where + ": jishi entry without 吉 or 凶");
             pos = end + 1;
         }
         if (hours != 12) throw ContentError(where + ": jishi must list twelve double hours");
@@ -145,8 +152,8 @@ TableData Huangdao(const BuildOptions& o) {
         day += std::chrono::days(1);
     }
     if (day != last + std::chrono::days(1))
-        throw ContentError(file.string() + ": the days end at " + DayText(day - std::chrono::days(1)) + ", not " +
-                           o.lastDay);
+        throw ContentError(file.string() + ": the days end at " + DayText(day - std::chrono::days(1)) +
+                           ", not " + o.lastDay);
     return data;
 }
 
@@ -154,7 +161,8 @@ TableData Huangdao(const BuildOptions& o) {
 
 TableData Bihua(const BuildOptions& o, long long& characters) {
     const fs::path overridesFile = o.sources / "bihua-overrides.tsv";
-    const StrokeOverrides overrides = ParseStrokeOverrides(ReadFileBytes(overridesFile), overridesFile.string());
+    const StrokeOverrides overrides =
+        ParseStrokeOverrides(ReadFileBytes(overridesFile), overridesFile.string());
     const std::vector<char32_t> chars = GbkHanzi();
     for (const auto& [c, _] : overrides)
         if (!std::binary_search(chars.begin(), chars.end(), c))
@@ -174,10 +182,12 @@ TableData Bihua(const BuildOptions& o, long long& characters) {
 
 constexpr const char* kStems[] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
 constexpr const char* kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
-const std::vector<std::string> kMonthNames = {"正", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "腊"};
-const std::vector<std::string> kDayNames = {"初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
-                                            "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
-                                            "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
+const std::vector<std::string> kMonthNames = {"正", "二", "三", "四", "五",   "六",
+                                              "七", "八", "九", "十", "十一", "腊"};
+const std::vector<std::string> kDayNames = {"初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八",
+                                            "初九", "初十", "十一", "十二", "十三", "十四", "十五", "十六",
+                                            "十七", "十八", "十九", "二十", "廿一", "廿二", "廿三", "廿四",
+                                            "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
 constexpr int kFirstYear = 1900, kLastYear = 2019;
 
 std::string StemBranchOfYear(int year) {
@@ -206,9 +216,11 @@ Weights ReadWeights(const fs::path& file) {
         bool fresh = false;
         if (table == "year" && stemBranches.count(key)) {
             fresh = w.year.emplace(key, qian).second;
-        } else if (table == "month" && IsDecimalWithoutLeadingZero(key) && ToInt(key) >= 1 && ToInt(key) <= 12) {
+        } else if (table == "month" && IsDecimalWithoutLeadingZero(key) && ToInt(key) >= 1 &&
+                   ToInt(key) <= 12) {
             fresh = w.month.emplace(ToInt(key), qian).second;
-        } else if (table == "day" && IsDecimalWithoutLeadingZero(key) && ToInt(key) >= 1 && ToInt(key) <= 30) {
+        } else if (table == "day" && IsDecimalWithoutLeadingZero(key) && ToInt(key) >= 1 &&
+                   ToInt(key) <= 30) {
             fresh = w.day.emplace(ToInt(key), qian).second;
         } else if (table == "hour" && branches.count(key)) {
             fresh = w.hour.emplace(key, qian).second;
@@ -267,7 +279,8 @@ TableData Readings(const ReadingSet& set, KeyCheck validKey, const char* keyRule
         }
         RequireGbk(r.body, file.string());
         if (IsPlaceholder(r.body)) ++data.placeholders;
-        row.emplace_back(set.scrambled ? ScrambleText(Utf8ToGbk(r.body), kReadingKey, kReadingRounds) : r.body);
+        row.emplace_back(set.scrambled ? ScrambleText(Utf8ToGbk(r.body), kReadingKey, kReadingRounds)
+                                       : r.body);
         data.rows.push_back(std::move(row));
     }
     return data;
@@ -288,7 +301,8 @@ bool IsElementTitle(const std::string& s) {
         return false;
     }
     if (cps.size() != 3) return false;
-    return std::all_of(cps.begin(), cps.end(), [](char32_t c) { return elements.count(std::u32string(1, c)) > 0; });
+    return std::all_of(cps.begin(), cps.end(),
+                       [](char32_t c) { return elements.count(std::u32string(1, c)) > 0; });
 }
 
 bool IsArticleCode(const std::string& s) {
@@ -304,14 +318,15 @@ TableData Pictures(const fs::path& root) {
     if (!fs::is_directory(root, ec)) return data;
     std::vector<fs::path> dirs;
     for (const auto& e : fs::directory_iterator(root)) {
-        if (!e.is_directory()) throw ContentError(e.path().string() + ": only one folder per article belongs here");
+        if (!e.is_directory())
+            throw ContentError(e.path().string() + ": only one folder per article belongs here");
         dirs.push_back(e.path());
     }
     std::sort(dirs.begin(), dirs.end());
     for (const fs::path& dir : dirs) {
         const std::string code = dir.filename().string();
-        if (!IsDecimalWithoutLeadingZero(code) ||
-            std::find(kPictureArticles.begin(), kPictureArticles.end(), ToInt(code)) == kPictureArticles.end())
+        if (!IsDecimalWithoutLeadingZero(code) || std::find(kPictureArticles.begin(), kPictureArticles.end(),
+                                                            ToInt(code)) == kPictureArticles.end())
             throw ContentError(dir.string() + ": not the code of an illustrated article");
         std::set<int> pages;
         for (const auto& e : fs::directory_iterator(dir)) {
@@ -330,7 +345,8 @@ TableData Pictures(const fs::path& root) {
             const fs::path svg = dir / (std::to_string(page) + ".svg");
             const fs::path png = dir / (std::to_string(page) + ".png");
             if (!fs::exists(txt)) throw ContentError(where + ": the page has no text (.txt)");
-            if (fs::exists(svg) == fs::exists(png)) throw ContentError(where + ": the page needs one picture, .svg or .png");
+            if (fs::exists(svg) == fs::exists(png))
+                throw ContentError(where + ": the page needs one picture, .svg or .png");
             const bool isSvg = fs::exists(svg);
             std::string picture = ReadFileBytes(isSvg ? svg : png);
             if (isSvg ? picture.find("<svg") == std::string::npos : !picture.starts_with("\x89PNG\r\n\x1a\n"))
@@ -414,7 +430,8 @@ public:
 private:
     sqlite3_stmt* Prepare(const std::string& sql) {
         sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) Fail("cannot prepare " + sql);
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+            Fail("cannot prepare " + sql);
         return stmt;
     }
     [[noreturn]] void Fail(const std::string& what) {
@@ -431,7 +448,8 @@ std::string Join(const std::vector<std::string>& parts, const std::string& sep) 
     return out;
 }
 
-void WriteFileTables(const fs::path& path, const std::string& file, const std::map<std::string, TableData>& data) {
+void WriteFileTables(const fs::path& path, const std::string& file,
+                     const std::map<std::string, TableData>& data) {
     fs::remove(path);
     Database db(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     db.Exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; BEGIN");
@@ -442,7 +460,8 @@ void WriteFileTables(const fs::path& path, const std::string& file, const std::m
         db.Exec("CREATE TABLE " + t.table + " (" + Join(cols, ", ") + ")");
         db.Insert(t.table, t.columns.size(), data.at(t.table).rows);
         // Built after the rows, which is quicker, and unique, which checks the keys.
-        db.Exec("CREATE UNIQUE INDEX " + t.table + "_" + Join(t.key, "_") + " ON " + t.table + " (" + Join(t.key, ", ") + ")");
+        db.Exec("CREATE UNIQUE INDEX " + t.table + "_" + Join(t.key, "_") + " ON " + t.table + " (" +
+                Join(t.key, ", ") + ")");
     }
     db.Exec("COMMIT");
 }
@@ -453,10 +472,11 @@ void Check(bool ok, const std::string& what) {
     if (!ok) throw ContentError("check failed: " + what);
 }
 
-void CheckBuiltFile(const fs::path& path, const std::string& file, const std::map<std::string, long long>& expected,
-                    long long bihuaCharacters) {
+void CheckBuiltFile(const fs::path& path, const std::string& file,
+                    const std::map<std::string, long long>& expected, long long bihuaCharacters) {
     Database db(path, SQLITE_OPEN_READONLY);
-    Check(db.Rows("PRAGMA integrity_check") == std::vector<std::vector<std::string>>{{"ok"}}, file + " integrity");
+    Check(db.Rows("PRAGMA integrity_check") == std::vector<std::vector<std::string>>{{"ok"}},
+          file + " integrity");
     std::set<std::string> tables;
     for (const auto& r : db.Rows("SELECT name FROM sqlite_master WHERE type = 'table'")) tables.insert(r[0]);
     for (const TableSpec& t : Schema()) {
@@ -476,8 +496,8 @@ void CheckBuiltFile(const fs::path& path, const std::string& file, const std::ma
         }
         Check(indexed, name + " has a unique index on " + Join(t.key, ", "));
         const long long rows = std::stoll(db.Rows("SELECT count(*) FROM " + t.table)[0][0]);
-        Check(rows == expected.at(t.table),
-              name + " holds " + std::to_string(rows) + " rows, expected " + std::to_string(expected.at(t.table)));
+        Check(rows == expected.at(t.table), name + " holds " + std::to_string(rows) + " rows, expected " +
+                                                std::to_string(expected.at(t.table)));
     }
     Check(tables.empty(), file + " holds no other table");
 
@@ -537,32 +557,41 @@ std::vector<TableCount> BuildContent(const BuildOptions& o) {
         std::set<std::string> missing = weightKeys;
         for (const auto& row : ParseTsv(ReadFileBytes(file), 2, file.string())) {
             const std::string where = file.string() + ":" + std::to_string(row.line);
-            if (!weightKeys.count(row.fields[0])) throw ContentError(where + ": no birth weighs " + row.fields[0]);
+            if (!weightKeys.count(row.fields[0]))
+                throw ContentError(where + ": no birth weighs " + row.fields[0]);
             if (!missing.erase(row.fields[0])) throw ContentError(where + ": weight given twice");
             RequireGbk(row.fields[1], where);
             if (IsPlaceholder(row.fields[1])) ++t.placeholders;
             t.rows.push_back({row.fields[0], row.fields[1]});
         }
-        if (!missing.empty()) throw ContentError(file.string() + ": no reading for the weight " + *missing.begin());
+        if (!missing.empty())
+            throw ContentError(file.string() + ": no reading for the weight " + *missing.begin());
     }
 
     const fs::path readings = src / "readings";
-    data["namefx"] = Readings({"namefx", readings / "namefx", {}, true},
-                              [](const std::string& k) { return IsDecimalWithoutLeadingZero(k) && k != "0"; },
-                              "a grid number such as 21");
-    data["sancai"] = Readings({"sancai", readings / "sancai", {}, true}, IsElementTitle, "three elements such as 木火土");
-    data["shouji"] = Readings({"shouji", readings / "shouji", {"title", "jx"}, false},
-                              [](const std::string& k) { return IsDecimalWithoutLeadingZero(k) && ToInt(k) <= 79; },
-                              "a key from 0 to 79");
+    data["namefx"] = Readings(
+        {"namefx", readings / "namefx", {}, true},
+        [](const std::string& k) { return IsDecimalWithoutLeadingZero(k) && k != "0"; },
+        "a grid number such as 21");
+    data["sancai"] =
+        Readings({"sancai", readings / "sancai", {}, true}, IsElementTitle, "three elements such as 木火土");
+    data["shouji"] = Readings(
+        {"shouji", readings / "shouji", {"title", "jx"}, false},
+        [](const std::string& k) { return IsDecimalWithoutLeadingZero(k) && ToInt(k) <= 79; },
+        "a key from 0 to 79");
     for (const auto& table : kStarTables)
-        data[table] = Readings({table, readings / table, {}, false},
-                               [](const std::string& k) { return StarSigns().count(k) > 0; }, "a star sign such as 白羊座");
-    data["Noter"] = Readings({"Noter", src / "articles", {"Tite"}, false}, IsArticleCode, "an article code such as a1");
+        data[table] = Readings(
+            {table, readings / table, {}, false},
+            [](const std::string& k) { return StarSigns().count(k) > 0; }, "a star sign such as 白羊座");
+    data["Noter"] =
+        Readings({"Noter", src / "articles", {"Tite"}, false}, IsArticleCode, "an article code such as a1");
     data["tuwen"] = Pictures(src / "pictures");
 
     std::map<std::string, long long> expected;
     for (const auto& [table, t] : data) expected[table] = static_cast<long long>(t.rows.size());
-    const long long days = (std::chrono::sys_days(ParseDay(o.lastDay)) - std::chrono::sys_days(ParseDay(o.firstDay))).count() + 1;
+    const long long days =
+        (std::chrono::sys_days(ParseDay(o.lastDay)) - std::chrono::sys_days(ParseDay(o.firstDay))).count() +
+        1;
     Check(expected["huangdao"] == days, "huangdao holds one row per day");
     Check(expected["chenggu1"] == kLastYear - kFirstYear + 1 && expected["chenggu2"] == 12 &&
               expected["chenggu3"] == 30 && expected["chenggu4"] == 24,

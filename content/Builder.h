@@ -26,10 +26,12 @@ struct TableCount {
 std::vector<TableCount> BuildContent(const BuildOptions& options);
 
 // The almanac columns in the order of the generated file.
-inline const std::vector<std::string> kHuangdaoColumns = {"gn",   "nn", "suici", "tszf", "wuhang", "cong",
-                                                           "pzbj", "jsyq", "yi",   "xsyq", "ji",    "jishi"};
+inline const std::vector<std::string> kHuangdaoColumns = {"gn",   "nn",   "suici", "tszf", "wuhang", "cong",
+                                                          "pzbj", "jsyq", "yi",    "xsyq", "ji",     "jishi"};
 // Tables of the six star-sign articles.
-inline const std::vector<std::string> kStarTables = {"ndeq", "aiqing", "mingren", "baojian", "qingxv", "shiye"};
+inline const std::vector<std::string> kStarTables = {"ndeq",    "aiqing", "mingren",
+                                                     "baojian", "qingxv", "shiye"};
 // Codes of the illustrated articles that the menus open.
-inline const std::vector<int> kPictureArticles = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21};
+inline const std::vector<int> kPictureArticles = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                                  11, 12, 13, 14, 15, 16, 17, 18, 20, 21};
 inline constexpr int kMaxPicturePages = 15;

@@ -37,7 +37,9 @@ std::string ReadXzFile(const fs::path& path) {
         const lzma_ret rc = lzma_code(&strm, LZMA_FINISH);
         out.append(reinterpret_cast<const char*>(buf.data()), buf.size() - strm.avail_out);
         if (rc == LZMA_STREAM_END) return out;
-        if (rc != LZMA_OK) throw ContentError(path.string() + " is not a complete xz file (error " + std::to_string(rc) + ")");
+        if (rc != LZMA_OK)
+            throw ContentError(path.string() + " is not a complete xz file (error " + std::to_string(rc) +
+                               ")");
     }
 }
 
@@ -94,7 +96,8 @@ std::vector<TsvRow> ParseTsv(std::string_view text, size_t columns, const std::s
         size_t pos = 0;
         for (;;) {
             size_t tab = line.find('\t', pos);
-            row.fields.emplace_back(line.substr(pos, tab == std::string_view::npos ? std::string_view::npos : tab - pos));
+            row.fields.emplace_back(
+                line.substr(pos, tab == std::string_view::npos ? std::string_view::npos : tab - pos));
             if (tab == std::string_view::npos) break;
             pos = tab + 1;
         }
@@ -109,7 +112,8 @@ std::vector<TsvRow> ParseTsv(std::string_view text, size_t columns, const std::s
     return rows;
 }
 
-ReadingFile ParseReadingFile(std::string_view text, const std::vector<std::string>& headers, const std::string& name) {
+ReadingFile ParseReadingFile(std::string_view text, const std::vector<std::string>& headers,
+                             const std::string& name) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     std::vector<std::string_view> lines = SplitLines(text);
     ReadingFile file;

@@ -39,7 +39,8 @@ struct ReadingFile {
     std::map<std::string, std::string> headers;
     std::string body;  // without leading and trailing blank lines; inner line ends are "\n"
 };
-ReadingFile ParseReadingFile(std::string_view text, const std::vector<std::string>& headers, const std::string& name);
+ReadingFile ParseReadingFile(std::string_view text, const std::vector<std::string>& headers,
+                             const std::string& name);
 
 // The regular files directly in `dir` whose name ends in `suffix`, sorted by name; an
 // absent folder holds none.

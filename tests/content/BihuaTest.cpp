@@ -44,20 +44,21 @@ int Strokes(const char* utf8, const StrokeOverrides& overrides = {}) {
 }
 
 TEST(KangxiStrokes, CountsTheTraditionalFormWithFullRadicals) {
-    EXPECT_EQ(Strokes("张"), 11);  // 張: 弓 3 + 8
-    EXPECT_EQ(Strokes("江"), 7);   // 氵 counts as 水 4
-    EXPECT_EQ(Strokes("玲"), 10);  // 王 beside counts as 玉 5
-    EXPECT_EQ(Strokes("王"), 4);   // the radical itself keeps its own strokes
-    EXPECT_EQ(Strokes("朱"), 6);   // own variant with a Big5 code: not 硃
-    EXPECT_EQ(Strokes("郑"), 19);  // own variant without one: 鄭, 阝 right as 邑 7
-    EXPECT_EQ(Strokes("万"), 3);   // by kRSUnicode when Kangxi has no entry
-    EXPECT_EQ(Strokes("计"), 9);   // 讠 as 言 7
+    EXPECT_EQ(Strokes("张"), 11);     // 張: 弓 3 + 8
+    EXPECT_EQ(Strokes("江"), 7);      // 氵 counts as 水 4
+    EXPECT_EQ(Strokes("玲"), 10);     // 王 beside counts as 玉 5
+    EXPECT_EQ(Strokes("王"), 4);      // the radical itself keeps its own strokes
+    EXPECT_EQ(Strokes("朱"), 6);      // own variant with a Big5 code: not 硃
+    EXPECT_EQ(Strokes("郑"), 19);     // own variant without one: 鄭, 阝 right as 邑 7
+    EXPECT_EQ(Strokes("万"), 3);      // by kRSUnicode when Kangxi has no entry
+    EXPECT_EQ(Strokes("计"), 9);      // 讠 as 言 7
     EXPECT_EQ(Strokes("\uFA0C"), 3);  // compatibility ideograph counted as 兀
-    EXPECT_EQ(Strokes("丢"), 0);   // nothing in the excerpt
+    EXPECT_EQ(Strokes("丢"), 0);      // nothing in the excerpt
 }
 
 TEST(KangxiStrokes, OverridesGiveAFormOrACount) {
-    const StrokeOverrides overrides = ParseStrokeOverrides("# why\n万\t萬\tname form\n四\t4\tnumeral\n", "ov");
+    const StrokeOverrides overrides =
+        ParseStrokeOverrides("# why\n万\t萬\tname form\n四\t4\tnumeral\n", "ov");
     EXPECT_EQ(Strokes("万", overrides), 15);  // 萬: 艸 6 + 9
     EXPECT_EQ(Strokes("四", overrides), 4);
     EXPECT_EQ(Strokes("张", overrides), 11);  // others unchanged
@@ -65,12 +66,12 @@ TEST(KangxiStrokes, OverridesGiveAFormOrACount) {
 
 TEST(StrokeOverrides, BadLinesFailNamingTheLine) {
     const std::pair<const char*, const char*> cases[] = {
-        {"万万\t萬\twhy\n", "ov:1"},        // two characters
-        {"万\t萬萬\twhy\n", "ov:1"},        // neither a count nor one character
-        {"# c\n四\t0\twhy\n", "ov:2"},      // count out of range
-        {"四\t4\n", "ov:1"},                // no reason
-        {"四\t4\ta\n四\t5\tb\n", "ov:2"},   // listed twice
-        {"\xff\t4\twhy\n", "ov:1"},         // malformed UTF-8
+        {"万万\t萬\twhy\n", "ov:1"},       // two characters
+        {"万\t萬萬\twhy\n", "ov:1"},       // neither a count nor one character
+        {"# c\n四\t0\twhy\n", "ov:2"},     // count out of range
+        {"四\t4\n", "ov:1"},               // no reason
+        {"四\t4\ta\n四\t5\tb\n", "ov:2"},  // listed twice
+        {"\xff\t4\twhy\n", "ov:1"},        // malformed UTF-8
     };
     for (const auto& [text, where] : cases) {
         try {
@@ -83,12 +84,12 @@ TEST(StrokeOverrides, BadLinesFailNamingTheLine) {
 }
 
 TEST(RadicalStrokes, FollowsTheOrderOfTheRadicals) {
-    const std::pair<int, int> cases[] = {{1, 1},   {6, 1},   {7, 2},   {29, 2},  {30, 3},  {60, 3},  {61, 4},
-                                         {85, 4},  {94, 4},  {95, 5},  {96, 5},  {117, 5}, {118, 6}, {130, 6},
-                                         {140, 6}, {146, 6}, {147, 7}, {162, 7}, {163, 7}, {166, 7}, {167, 8},
-                                         {170, 8}, {175, 8}, {176, 9}, {186, 9}, {187, 10}, {194, 10}, {195, 11},
-                                         {200, 11}, {201, 12}, {205, 13}, {209, 14}, {211, 15}, {212, 16}, {213, 16},
-                                         {214, 17}, {0, 0},   {215, 0}};
+    const std::pair<int, int> cases[] = {
+        {1, 1},    {6, 1},    {7, 2},    {29, 2},   {30, 3},   {60, 3},   {61, 4},   {85, 4},
+        {94, 4},   {95, 5},   {96, 5},   {117, 5},  {118, 6},  {130, 6},  {140, 6},  {146, 6},
+        {147, 7},  {162, 7},  {163, 7},  {166, 7},  {167, 8},  {170, 8},  {175, 8},  {176, 9},
+        {186, 9},  {187, 10}, {194, 10}, {195, 11}, {200, 11}, {201, 12}, {205, 13}, {209, 14},
+        {211, 15}, {212, 16}, {213, 16}, {214, 17}, {0, 0},    {215, 0}};
     for (const auto& [radical, strokes] : cases) EXPECT_EQ(RadicalStrokes(radical), strokes) << radical;
 }
 

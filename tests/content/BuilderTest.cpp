@@ -21,8 +21,9 @@ namespace {
 std::string Xz(const std::string& text) {
     std::string out(lzma_stream_buffer_bound(text.size()), '\0');
     size_t pos = 0;
-    if (lzma_easy_buffer_encode(6, LZMA_CHECK_CRC64, nullptr, reinterpret_cast<const uint8_t*>(text.data()), text.size(),
-                                reinterpret_cast<uint8_t*>(out.data()), &pos, out.size()) != LZMA_OK)
+    if (lzma_easy_buffer_encode(6, LZMA_CHECK_CRC64, nullptr, reinterpret_cast<const uint8_t*>(text.data()),
+                                text.size(), reinterpret_cast<uint8_t*>(out.data()), &pos,
+                                out.size()) != LZMA_OK)
         std::abort();
     out.resize(pos);
     return out;
@@ -31,8 +32,13 @@ std::string Xz(const std::string& text) {
 const char* kHeader = "gn\tnn\tsuici\ttszf\twuhang\tcong\tpzbj\tjsyq\tyi\txsyq\tji\tjishi\n";
 
 std::string Day(const std::string& date, const std::string& jishi = "") {
-    return date + "\t农历某日\t甲辰年(龙) 丙寅月 甲辰日\t占门栖 房内东\t覆灯火 满执位\t冲狗(戊戌) 煞南\t甲不开仓 辰不哭泣\t守日\t嫁娶\t厌对\t入宅\t" +
-           (jishi.empty() ? "甲子凶 乙丑凶 丙寅吉 丁卯凶 戊辰吉 己巳吉 庚午凶 辛未凶 壬申吉 癸酉吉 甲戌凶 乙亥吉" : jishi) + "\n";
+    return date +
+           "\t农历某日\t甲辰年(龙) 丙寅月 甲辰日\t占门栖 房内东\t覆灯火 满执位\t冲狗(戊戌) 煞南\t甲不开仓 "
+           "辰不哭泣\t守日\t嫁娶\t厌对\t入宅\t" +
+           (jishi.empty()
+                ? "甲子凶 乙丑凶 丙寅吉 丁卯凶 戊辰吉 己巳吉 庚午凶 辛未凶 壬申吉 癸酉吉 甲戌凶 乙亥吉"
+                : jishi) +
+           "\n";
 }
 
 const std::string kPng = std::string("\x89PNG\r\n\x1a\n", 8) + "rest of a picture";
@@ -44,7 +50,8 @@ public:
         const fs::path real = fs::path(KELVARO_SOURCE_DIR) / "content";
         for (const char* f : {"bihua-overrides.tsv", "chenggu-weights.tsv", "readings/chenggu.tsv"})
             Put(f, ReadFile((real / f).string()));
-        Put("huangdao.tsv.xz", Xz(std::string(kHeader) + Day("2024-02-09") + Day("2024-02-10") + Day("2024-02-11")));
+        Put("huangdao.tsv.xz",
+            Xz(std::string(kHeader) + Day("2024-02-09") + Day("2024-02-10") + Day("2024-02-11")));
         Put("readings/namefx/21.txt", "\n大吉之数，\n名利双收。\n\n");
         Put("readings/sancai/木火土.txt", "木生火，火生土。");
         Put("readings/shouji/78.txt", "title: 大展鸿图\njx: 吉\n\n信用得固，名利双收。\n");
@@ -100,11 +107,24 @@ TEST_F(SourceFolder, BuildsEveryTableFromTheSources) {
     }
     EXPECT_EQ(counts.size(), 18u);
     EXPECT_GT(rows["bihua"], 20);
-    EXPECT_EQ(rows, (std::map<std::string, long long>{
-                        {"shouji", 1},  {"chenggu1", 120}, {"chenggu2", 12}, {"chenggu3", 30}, {"chenggu4", 24},
-                        {"chenggu", 52}, {"bihua", rows["bihua"]}, {"namefx", 1}, {"sancai", 1}, {"ndeq", 1},
-                        {"aiqing", 0},  {"mingren", 0},   {"baojian", 0},  {"qingxv", 0},   {"shiye", 0},
-                        {"huangdao", 3}, {"tuwen", 2},     {"Noter", 1}}));
+    EXPECT_EQ(rows, (std::map<std::string, long long>{{"shouji", 1},
+                                                      {"chenggu1", 120},
+                                                      {"chenggu2", 12},
+                                                      {"chenggu3", 30},
+                                                      {"chenggu4", 24},
+                                                      {"chenggu", 52},
+                                                      {"bihua", rows["bihua"]},
+                                                      {"namefx", 1},
+                                                      {"sancai", 1},
+                                                      {"ndeq", 1},
+                                                      {"aiqing", 0},
+                                                      {"mingren", 0},
+                                                      {"baojian", 0},
+                                                      {"qingxv", 0},
+                                                      {"shiye", 0},
+                                                      {"huangdao", 3},
+                                                      {"tuwen", 2},
+                                                      {"Noter", 1}}));
     EXPECT_EQ(placeholders["chenggu"], 52);
     EXPECT_EQ(placeholders["namefx"], 0);
     for (const char* f : {"dream.dll", "VorFile.dll", "VorBirth.dll"}) {
@@ -121,14 +141,16 @@ TEST_F(SourceFolder, BuildsEveryTableFromTheSources) {
               (std::vector<std::vector<std::string>>{{"78", "大展鸿图", "吉", "信用得固，名利双收。"}}));
     EXPECT_EQ(Rows("VorBirth.dll", "select Cid, Tite, content from Noter"),
               (std::vector<std::vector<std::string>>{{"a1", "姓名原理", "第一行\n第二行"}}));
-    EXPECT_EQ(Rows("VorFile.dll", "select code, page, format, content from tuwen order by page"),
-              (std::vector<std::vector<std::string>>{{"16", "1", "svg", "第一页"}, {"16", "2", "png", "第二页"}}));
+    EXPECT_EQ(
+        Rows("VorFile.dll", "select code, page, format, content from tuwen order by page"),
+        (std::vector<std::vector<std::string>>{{"16", "1", "svg", "第一页"}, {"16", "2", "png", "第二页"}}));
     EXPECT_EQ(Rows("VorFile.dll", "select picture from tuwen where page = 2")[0][0], kPng);
     EXPECT_EQ(Rows("VorFile.dll", "select gn from huangdao order by gn"),
               (std::vector<std::vector<std::string>>{{"2024-02-09"}, {"2024-02-10"}, {"2024-02-11"}}));
     // Weights are numbers in liang; keys are text.
-    EXPECT_EQ(Rows("dream.dll", "select typeof(year), typeof(weight), weight from chenggu1 where year = '1984'"),
-              (std::vector<std::vector<std::string>>{{"text", "real", "1.2"}}));
+    EXPECT_EQ(
+        Rows("dream.dll", "select typeof(year), typeof(weight), weight from chenggu1 where year = '1984'"),
+        (std::vector<std::vector<std::string>>{{"text", "real", "1.2"}}));
 }
 
 struct Fault {
@@ -161,7 +183,10 @@ std::string Almanac(const std::vector<std::string>& days) {
 }
 
 const Fault kFaults[] = {
-    {"a day missing", [](SourceFolder& s) { s.Put("huangdao.tsv.xz", Almanac({Day("2024-02-09"), Day("2024-02-11")})); },
+    {"a day missing",
+     [](SourceFolder& s) {
+         s.Put("huangdao.tsv.xz", Almanac({Day("2024-02-09"), Day("2024-02-11")}));
+     },
      "expected the day 2024-02-10"},
     {"a day too many",
      [](SourceFolder& s) {
@@ -173,27 +198,35 @@ const Fault kFaults[] = {
      "the days end at 2024-02-09"},
     {"eleven double hours",
      [](SourceFolder& s) {
-         s.Put("huangdao.tsv.xz", Almanac({Day("2024-02-09"), Day("2024-02-10", "甲子凶 乙丑凶 丙寅吉 丁卯凶 戊辰吉 己巳吉 庚午凶 辛未凶 壬申吉 癸酉吉 甲戌凶"),
-                                           Day("2024-02-11")}));
+         s.Put("huangdao.tsv.xz",
+               Almanac({Day("2024-02-09"),
+                        Day("2024-02-10",
+                            "甲子凶 乙丑凶 丙寅吉 丁卯凶 戊辰吉 己巳吉 庚午凶 辛未凶 壬申吉 癸酉吉 甲戌凶"),
+                        Day("2024-02-11")}));
      },
      "twelve double hours"},
     {"an empty almanac field",
      [](SourceFolder& s) {
-         s.Put("huangdao.tsv.xz", Xz(std::string(kHeader) + Day("2024-02-09") + "2024-02-10\t\tx\tx\tx\tx\tx\tx\tx\tx\tx\tx\n"));
+         s.Put("huangdao.tsv.xz",
+               Xz(std::string(kHeader) + Day("2024-02-09") + "2024-02-10\t\tx\tx\tx\tx\tx\tx\tx\tx\tx\tx\n"));
      },
      ":3: empty field"},
-    {"columns not named", [](SourceFolder& s) { s.Put("huangdao.tsv.xz", Xz(Day("2024-02-09"))); }, "name the columns"},
+    {"columns not named", [](SourceFolder& s) { s.Put("huangdao.tsv.xz", Xz(Day("2024-02-09"))); },
+     "name the columns"},
     {"a broken xz file", [](SourceFolder& s) { s.Put("huangdao.tsv.xz", Xz(kHeader).substr(0, 20)); },
      "not a complete xz file"},
-    {"text GBK cannot hold", [](SourceFolder& s) { s.Put("readings/ndeq/金牛座.txt", "金牛座 😀"); }, "GBK cannot hold"},
+    {"text GBK cannot hold", [](SourceFolder& s) { s.Put("readings/ndeq/金牛座.txt", "金牛座 😀"); },
+     "GBK cannot hold"},
     {"a grid number with a leading zero", [](SourceFolder& s) { s.Put("readings/namefx/07.txt", "x"); },
      "07.txt: the file name must be a grid number"},
-    {"an unknown star sign", [](SourceFolder& s) { s.Put("readings/shiye/白羊.txt", "x"); }, "must be a star sign"},
-    {"a mobile key out of range", [](SourceFolder& s) { s.Put("readings/shouji/80.txt", "title: t\njx: 吉\n\nx"); },
-     "a key from 0 to 79"},
+    {"an unknown star sign", [](SourceFolder& s) { s.Put("readings/shiye/白羊.txt", "x"); },
+     "must be a star sign"},
+    {"a mobile key out of range",
+     [](SourceFolder& s) { s.Put("readings/shouji/80.txt", "title: t\njx: 吉\n\nx"); }, "a key from 0 to 79"},
     {"a missing header", [](SourceFolder& s) { s.Put("readings/shouji/1.txt", "title: t\n\nx"); },
      "the header jx: is missing"},
-    {"an empty reading", [](SourceFolder& s) { s.Put("readings/sancai/金金金.txt", "\n \n"); }, "the reading is empty"},
+    {"an empty reading", [](SourceFolder& s) { s.Put("readings/sancai/金金金.txt", "\n \n"); },
+     "the reading is empty"},
     {"not three elements", [](SourceFolder& s) { s.Put("readings/sancai/木火.txt", "x"); }, "three elements"},
     {"an article code that no menu opens", [](SourceFolder& s) { s.Put("articles/a9.txt", "Tite: t\n\nx"); },
      "an article code"},
@@ -205,10 +238,14 @@ const Fault kFaults[] = {
      },
      "no reading for the weight 45"},
     {"a bone weight no birth reaches",
-     [](SourceFolder& s) { s.Put("readings/chenggu.tsv", ReadFile((s.src / "readings/chenggu.tsv").string()) + "20\tx\n"); },
+     [](SourceFolder& s) {
+         s.Put("readings/chenggu.tsv", ReadFile((s.src / "readings/chenggu.tsv").string()) + "20\tx\n");
+     },
      "no birth weighs 20"},
     {"a weight given twice",
-     [](SourceFolder& s) { s.Put("chenggu-weights.tsv", ReadFile((s.src / "chenggu-weights.tsv").string()) + "hour\t子\t6\n"); },
+     [](SourceFolder& s) {
+         s.Put("chenggu-weights.tsv", ReadFile((s.src / "chenggu-weights.tsv").string()) + "hour\t子\t6\n");
+     },
      "key given twice"},
     {"a weight missing",
      [](SourceFolder& s) {
@@ -216,12 +253,14 @@ const Fault kFaults[] = {
          s.Put("chenggu-weights.tsv", t.substr(0, t.rfind("hour\t")));
      },
      "needs 60 years, 12 months, 30 days and 12 hours"},
-    {"a picture page gap", [](SourceFolder& s) {
+    {"a picture page gap",
+     [](SourceFolder& s) {
          s.Put("pictures/16/4.svg", "<svg/>");
          s.Put("pictures/16/4.txt", "x");
      },
      "without a gap"},
-    {"a page with two pictures", [](SourceFolder& s) { s.Put("pictures/16/1.png", kPng); }, "needs one picture"},
+    {"a page with two pictures", [](SourceFolder& s) { s.Put("pictures/16/1.png", kPng); },
+     "needs one picture"},
     {"a page without text", [](SourceFolder& s) { s.Put("pictures/16/3.svg", "<svg/>"); }, "has no text"},
     {"a picture that is no PNG", [](SourceFolder& s) { s.Put("pictures/16/2.png", "GIF89a"); }, "is not PNG"},
     {"an illustrated code no menu opens", [](SourceFolder& s) { s.Put("pictures/19/1.txt", "x"); },
@@ -233,7 +272,8 @@ const Fault kFaults[] = {
 INSTANTIATE_TEST_SUITE_P(Builder, FaultySources, ::testing::ValuesIn(kFaults),
                          [](const ::testing::TestParamInfo<Fault>& info) {
                              std::string name;
-                             for (char c : std::string(info.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             for (char c : std::string(info.param.name))
+                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return name;
                          });
 
@@ -247,7 +287,8 @@ TEST_F(SourceFolder, MissingSourcesAndUnihanFail) {
 }
 
 TEST(ReadingFile, HeadersAndBody) {
-    const ReadingFile r = ParseReadingFile("\xEF\xBB\xBFtitle: 大吉 \r\njx: 吉\r\n\r\n\r\n正文\r\n第二行\r\n\r\n", {"title", "jx"}, "f");
+    const ReadingFile r = ParseReadingFile(
+        "\xEF\xBB\xBFtitle: 大吉 \r\njx: 吉\r\n\r\n\r\n正文\r\n第二行\r\n\r\n", {"title", "jx"}, "f");
     EXPECT_EQ(r.headers.at("title"), "大吉");
     EXPECT_EQ(r.headers.at("jx"), "吉");
     EXPECT_EQ(r.body, "正文\n第二行");

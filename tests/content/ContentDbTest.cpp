@@ -57,7 +57,8 @@ std::map<std::string, std::string> AlmanacRow(Query& q, const std::string& key) 
     q.Open();
     std::map<std::string, std::string> row;
     if (q.IsEmpty()) return row;
-    for (const char* c : {"gn", "nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq", "yi", "xsyq", "ji", "jishi"})
+    for (const char* c :
+         {"gn", "nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq", "yi", "xsyq", "ji", "jishi"})
         row[c] = TrimSpaces(q.FieldByName(c).AsString());
     return row;
 }
@@ -139,7 +140,8 @@ TEST_F(BuiltContent, EveryAlmanacDayFollowsTheCycles) {
             yearChanges += newYear;
         }
         previousYear = year;
-        EXPECT_NE(r[1].find(" " + parts[0].substr(0, 6) + "年 " + parts[1] + " " + parts[2]), std::string::npos);
+        EXPECT_NE(r[1].find(" " + parts[0].substr(0, 6) + "年 " + parts[1] + " " + parts[2]),
+                  std::string::npos);
         // The clash is with the branch six places on.
         const int clash = (d % 12 + 6) % 12;
         EXPECT_TRUE(r[3].starts_with(std::string("冲") + kAnimals[clash] + "(")) << r[3];
@@ -211,25 +213,27 @@ TEST_F(BuiltContent, BoneWeightKeysFollowTheFigures) {
         const char* weight;
     };
     const Case cases[] = {
-        {"chenggu1", "year", "1900", "0.7"},  {"chenggu1", "year", "1924", "1.2"},  // 庚子, 甲子
-        {"chenggu1", "year", "1983", "0.7"},  {"chenggu1", "year", "2019", "0.9"},  // 癸亥, 己亥
-        {"chenggu2", "month", "正", "0.6"},   {"chenggu2", "month", "十一", "0.9"},
-        {"chenggu2", "month", "腊", "0.5"},   {"chenggu3", "day", "初十", "1.6"},
-        {"chenggu3", "day", "二十", "1.5"},   {"chenggu3", "day", "廿一", "1"},
-        {"chenggu3", "day", "三十", "0.6"},   {"chenggu4", "time", "0", "1.6"},
-        {"chenggu4", "time", "1", "0.6"},     {"chenggu4", "time", "2", "0.6"},
-        {"chenggu4", "time", "3", "0.7"},     {"chenggu4", "time", "12", "1"},
-        {"chenggu4", "time", "21", "0.6"},    {"chenggu4", "time", "22", "0.6"},
+        {"chenggu1", "year", "1900", "0.7"}, {"chenggu1", "year", "1924", "1.2"},  // 庚子, 甲子
+        {"chenggu1", "year", "1983", "0.7"}, {"chenggu1", "year", "2019", "0.9"},  // 癸亥, 己亥
+        {"chenggu2", "month", "正", "0.6"},  {"chenggu2", "month", "十一", "0.9"},
+        {"chenggu2", "month", "腊", "0.5"},  {"chenggu3", "day", "初十", "1.6"},
+        {"chenggu3", "day", "二十", "1.5"},  {"chenggu3", "day", "廿一", "1"},
+        {"chenggu3", "day", "三十", "0.6"},  {"chenggu4", "time", "0", "1.6"},
+        {"chenggu4", "time", "1", "0.6"},    {"chenggu4", "time", "2", "0.6"},
+        {"chenggu4", "time", "3", "0.7"},    {"chenggu4", "time", "12", "1"},
+        {"chenggu4", "time", "21", "0.6"},   {"chenggu4", "time", "22", "0.6"},
     };
     Query q;
     q.SetConnectionString(GetDreamConnStr());
     for (const auto& c : cases) {
-        auto row = LookupRow(q, std::string("Select weight from ") + c.table + " where " + c.column + " =" + Quote(c.key));
+        auto row = LookupRow(
+            q, std::string("Select weight from ") + c.table + " where " + c.column + " =" + Quote(c.key));
         ASSERT_TRUE(row.has_value()) << c.table << " " << c.key;
         EXPECT_EQ((*row)[0], c.weight) << c.table << " " << c.key;
     }
     for (const char* absent : {"1899", "2020", "01"})
-        EXPECT_FALSE(LookupRow(q, "Select weight from chenggu1 where year =" + Quote(absent)).has_value()) << absent;
+        EXPECT_FALSE(LookupRow(q, "Select weight from chenggu1 where year =" + Quote(absent)).has_value())
+            << absent;
     EXPECT_FALSE(LookupRow(q, "Select weight from chenggu2 where month =" + Quote("冬")).has_value());
     EXPECT_FALSE(LookupRow(q, "Select weight from chenggu4 where time =" + Quote("24")).has_value());
 }
@@ -239,7 +243,8 @@ TEST_F(BuiltContent, EveryReachableBoneWeightHasAReading) {
     std::vector<std::vector<double>> parts;
     for (const char* t : {"chenggu1", "chenggu2", "chenggu3", "chenggu4"}) {
         std::vector<double> w;
-        for (const auto& r : All(GetDreamConnStr(), std::string("select weight from ") + t)) w.push_back(std::stod(r[0]));
+        for (const auto& r : All(GetDreamConnStr(), std::string("select weight from ") + t))
+            w.push_back(std::stod(r[0]));
         parts.push_back(w);
     }
     ASSERT_EQ(parts[0].size() * parts[1].size() * parts[2].size() * parts[3].size(), 120u * 12 * 30 * 24);
@@ -266,18 +271,38 @@ TEST_F(BuiltContent, EveryReachableBoneWeightHasAReading) {
 
 TEST_F(BuiltContent, StrokeLookupCountsTheTraditionalKangxiForm) {
     const std::pair<const char*, const char*> cases[] = {
-        {"张", "11"}, {"陈", "16"}, {"郑", "19"}, {"江", "7"},  {"海", "11"}, {"涛", "18"},
-        {"張", "11"}, {"王", "4"},  {"玲", "10"}, {"朱", "6"},  {"胡", "11"}, {"刘", "15"},
-        {"万", "15"}, {"叶", "15"}, {"一", "1"},  {"四", "4"},  {"五", "5"},  {"九", "9"},
-        {"十", "10"}, {"百", "6"},
+        {"张", "11"},
+        {"陈", "16"},
+        {"郑", "19"},
+        {"江", "7"},
+        {"海", "11"},
+        {"涛", "18"},
+        {"張", "11"},
+        {"王", "4"},
+        {"玲", "10"},
+        {"朱", "6"},
+        {"胡", "11"},
+        {"刘", "15"},
+        {"万", "15"},
+        {"叶", "15"},
+        {"一", "1"},
+        {"四", "4"},
+        {"五", "5"},
+        {"九", "9"},
+        {"十", "10"},
+        {"百", "6"},
         // Beyond GB2312, in GBK's extension: 丂 (0x8140) and 丟 (0x8147), the old form of 丢.
-        {"丂", "2"},  {"丟", "6"},
+        {"丂", "2"},
+        {"丟", "6"},
     };
     for (const auto& [c, n] : cases)
-        EXPECT_EQ(One(GetFileConnStr(), "Select num from bihua where hanzi like " + Quote(std::string("%") + c + "%")), n)
+        EXPECT_EQ(One(GetFileConnStr(),
+                      "Select num from bihua where hanzi like " + Quote(std::string("%") + c + "%")),
+                  n)
             << c;
     // A character GBK does not hold is not found: the reading counts it 0.
-    EXPECT_FALSE(LookupRow(GetFileConnStr(), "Select num from bihua where hanzi like " + Quote("%𠀀%")).has_value());
+    EXPECT_FALSE(
+        LookupRow(GetFileConnStr(), "Select num from bihua where hanzi like " + Quote("%𠀀%")).has_value());
 }
 
 TEST_F(BuiltContent, EveryGbkCharacterStandsInOneStrokeRow) {
@@ -310,9 +335,12 @@ TEST_F(BuiltContent, StoredReadingsUnscrambleToText) {
     EXPECT_EQ(namefx.find_first_not_of("0123456789ABCDEF"), std::string::npos);
     EXPECT_NE(HexToText(namefx), Utf8ToGbk(text));
 
-    const std::string sancai = One(GetFileConnStr(), "Select content from sancai where title = " + Quote("木木木") + " ");
-    EXPECT_NE(GbkToUtf8(UnscrambleText(sancai, kReadingKey, kReadingRounds)).find("木木木"), std::string::npos);
-    EXPECT_FALSE(LookupRow(GetFileConnStr(), "Select content from namefx where num = " + Quote("01")).has_value());
+    const std::string sancai =
+        One(GetFileConnStr(), "Select content from sancai where title = " + Quote("木木木") + " ");
+    EXPECT_NE(GbkToUtf8(UnscrambleText(sancai, kReadingKey, kReadingRounds)).find("木木木"),
+              std::string::npos);
+    EXPECT_FALSE(
+        LookupRow(GetFileConnStr(), "Select content from namefx where num = " + Quote("01")).has_value());
 }
 
 TEST_F(BuiltContent, EveryProgramStatementRuns) {
@@ -334,7 +362,8 @@ TEST_F(BuiltContent, EveryProgramStatementRuns) {
 }
 
 TEST_F(BuiltContent, IllustratedPagesHoldPictureAndText) {
-    const auto pages = All(GetFileConnStr(), "select page,format,picture,content from tuwen where code = '1' order by page");
+    const auto pages =
+        All(GetFileConnStr(), "select page,format,picture,content from tuwen where code = '1' order by page");
     ASSERT_FALSE(pages.empty());
     for (size_t i = 0; i < pages.size(); ++i) {
         EXPECT_EQ(pages[i][0], std::to_string(i + 1));

@@ -48,7 +48,8 @@ TEST(UnscrambleText, MatchesHandWorkedRounds) {
 
 TEST(UnscrambleText, ShortTextsAndNoRounds) {
     for (int rounds : {0, 1, 7, 100})
-        for (int key : {0, 4729, 0xFFFF}) EXPECT_EQ(UnscrambleText("41", key, rounds), "A") << key << "/" << rounds;
+        for (int key : {0, 4729, 0xFFFF})
+            EXPECT_EQ(UnscrambleText("41", key, rounds), "A") << key << "/" << rounds;
     EXPECT_EQ(UnscrambleText("", 4729, 7), "");
     EXPECT_EQ(UnscrambleText("4", 4729, 7), "");
     EXPECT_EQ(UnscrambleText("41424", 4729, 0), "AB");
