@@ -1,12 +1,12 @@
 #include "numbers/FormSupport.h"
 
 #include <QGuiApplication>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 #include <exception>
 
 #include "platform/Fonts.h"
@@ -79,7 +79,8 @@ QLabel* LabelNamed(QWidget* parent, const char* name) {
 void SetUpToolWindow(QDialog* window, const char* objectName, const QString& caption, QSize clientSize) {
     window->setObjectName(QString::fromLatin1(objectName));
     window->setWindowTitle(caption);
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
     window->setFixedSize(clientSize);
     window->setFont(SongFont(12));
     window->setAttribute(Qt::WA_DeleteOnClose);

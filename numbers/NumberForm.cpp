@@ -11,7 +11,8 @@
 #include "platform/Platform.h"
 #include "text/Convert.h"
 
-TNumberForm::TNumberForm(const Texts& texts, QWidget* parent) : QDialog(parent), emptyMessage_(texts.emptyMessage) {
+TNumberForm::TNumberForm(const Texts& texts, QWidget* parent)
+    : QDialog(parent), emptyMessage_(texts.emptyMessage) {
     SetUpToolWindow(this, texts.objectName, texts.caption, QSize(388, texts.clientHeight));
 
     auto* input = new QGroupBox(this);

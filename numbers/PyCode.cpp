@@ -72,9 +72,9 @@ constexpr std::array<std::string_view, 94> MakeNumbered() {
 constexpr std::array<std::string_view, 94> kNumbered = MakeNumbered();
 
 // Greek letters in alphabet order; capitals at 0xA6A1.., small letters at 0xA6C1...
-constexpr std::array<std::string_view, 24> kGreek = {"A", "B", "G", "D",  "E", "Z",  "E",  "TH",
-                                                     "I", "K", "L", "M",  "N", "X",  "O",  "P",
-                                                     "R", "S", "T", "U",  "PH", "KH", "PS", "O"};
+constexpr std::array<std::string_view, 24> kGreek = {"A", "B", "G", "D", "E",  "Z",  "E",  "TH",
+                                                     "I", "K", "L", "M", "N",  "X",  "O",  "P",
+                                                     "R", "S", "T", "U", "PH", "KH", "PS", "O"};
 
 constexpr bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 constexpr bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }

@@ -18,10 +18,11 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
     auto* input = new QGroupBox(this);
     input->setObjectName(QStringLiteral("RzGroupBox1"));
     input->setGeometry(6, 4, 425, 62);
-    AddLabels(input, {
-                         {"RzLabel1", {10, 17, 66, 16}, QStringLiteral("输入号码：")},
-                         {"RzLabel6", {10, 40, 400, 16}, QStringLiteral("请注意：手机号码是11位，请正确输入。")},
-                     });
+    AddLabels(input,
+              {
+                  {"RzLabel1", {10, 17, 66, 16}, QStringLiteral("输入号码：")},
+                  {"RzLabel6", {10, 40, 400, 16}, QStringLiteral("请注意：手机号码是11位，请正确输入。")},
+              });
     edtmun = new QLineEdit(input);
     edtmun->setObjectName(QStringLiteral("edtmun"));
     edtmun->setGeometry(78, 13, 144, 22);
@@ -47,11 +48,14 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
                           {"RzLabel9", {84, 62, 337, 16}, {}},
                           {"RzLabel8", {84, 82, 337, 83}, {}, true},
                       });
-    AddLabels(this, {{"RzLabel7",
-                      {8, 241, 421, 57},
-                      QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的"
-                                     "意义是一样的。虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！"),
-                      true}});
+    AddLabels(
+        this,
+        {{"RzLabel7",
+          {8, 241, 421, 57},
+          QStringLiteral(
+              "注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的"
+              "意义是一样的。虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！"),
+          true}});
     RzLabel11 = LabelNamed(result, "RzLabel11");
     RzLabel10 = LabelNamed(result, "RzLabel10");
     RzLabel9 = LabelNamed(result, "RzLabel9");

@@ -1,6 +1,6 @@
 #include "numbers/Untonteher.h"
 
 TFrm_onther::TFrm_onther(QWidget* parent)
-    : TNumberForm({"Frm_onther", QStringLiteral("任意号码分析"), QStringLiteral("任意号码："), QStringLiteral("输入号码是："),
-                   QStringLiteral("请输入你的号码！"), 271},
+    : TNumberForm({"Frm_onther", QStringLiteral("任意号码分析"), QStringLiteral("任意号码："),
+                   QStringLiteral("输入号码是："), QStringLiteral("请输入你的号码！"), 271},
                   parent) {}

@@ -10,8 +10,8 @@ namespace {
 
 void BM_GetNumberInfo(benchmark::State& state) {
     // QQ-like numbers of various lengths, one that reads the fallback, the longest the box takes.
-    const std::vector<std::string> numbers = {"81", "123456", "10000", "-5", "2863920117", "007",
-                                              "999999999999999999", "9223372036854775807"};
+    const std::vector<std::string> numbers = {
+        "81", "123456", "10000", "-5", "2863920117", "007", "999999999999999999", "9223372036854775807"};
     size_t i = 0;
     for (auto _ : state) {
         std::string reading = GetNumberInfo(numbers[i]);

@@ -49,7 +49,8 @@ TEST_F(MobileForm, ShowsItsCaptionsAndNotes) {
     EXPECT_EQ(LabelText(form, "RzLabel1"), QStringLiteral("输入号码："));
     EXPECT_EQ(LabelText(form, "RzLabel2"), QStringLiteral("手机号码是："));
     EXPECT_EQ(LabelText(form, "RzLabel6"), QStringLiteral("请注意：手机号码是11位，请正确输入。"));
-    EXPECT_TRUE(LabelText(form, "RzLabel7").startsWith(QStringLiteral("注：有些人会问，手机号码为什么会影响")));
+    EXPECT_TRUE(
+        LabelText(form, "RzLabel7").startsWith(QStringLiteral("注：有些人会问，手机号码为什么会影响")));
     EXPECT_TRUE(LabelText(form, "RzLabel7").endsWith(QStringLiteral("也代表您与所有人的沟通桥梁！")));
     EXPECT_EQ(Named<QGroupBox>(form, "RzGroupBox2")->title(), QStringLiteral("测算结果"));
     EXPECT_EQ(Box(form)->maxLength(), 11);

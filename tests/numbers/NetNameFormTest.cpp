@@ -30,7 +30,8 @@ TEST_F(NetNameForm, ShowsItsCaptionsAndControls) {
     EXPECT_EQ(LabelText(form, "RzLabel1"), QStringLiteral("输入网名："));
     EXPECT_EQ(Box(form)->maxLength(), 18);
     EXPECT_EQ(Named<QLabel>(form, "RzLabel8")->size(), QSize(329, 75));
-    EXPECT_EQ(Named<QLabel>(form, "RzLabel11")->palette().color(QPalette::WindowText), QColor(0x00, 0x80, 0x00));  // green #008000, not lime
+    EXPECT_EQ(Named<QLabel>(form, "RzLabel11")->palette().color(QPalette::WindowText),
+              QColor(0x00, 0x80, 0x00));  // green #008000, not lime
     EXPECT_EQ(Named<QLabel>(form, "RzLabel8")->palette().color(QPalette::WindowText), QColor(Qt::darkBlue));
     EXPECT_EQ(Values(), QStringList({"", ""}));
 }
@@ -48,7 +49,8 @@ TEST_F(NetNameForm, ReadingShowsNicknameAndTrait) {
     };
     for (const Case& c : cases) {
         form->RunReadingFor(c.nickname);
-        EXPECT_EQ(Values(), QStringList({QStringLiteral("你的网名：") + c.shown, QStringLiteral("你的性格：") + c.trait}))
+        EXPECT_EQ(Values(), QStringList({QStringLiteral("你的网名：") + c.shown,
+                                         QStringLiteral("你的性格：") + c.trait}))
             << c.nickname.toStdString();
     }
     EXPECT_TRUE(fake.infos.isEmpty());
@@ -60,15 +62,18 @@ TEST_F(NetNameForm, EveryKeyPassesAndEnterRunsTheReading) {
     QTest::keyClicks(Box(form), "abc 1-!");
     EXPECT_EQ(Box(form)->text(), "ABC 1-!");  // ASCII letters shown in upper case
     QTest::keyClick(Box(form), Qt::Key_Return);
-    EXPECT_EQ(Values(), QStringList({QStringLiteral("你的网名：ABC 1-!"), QStringLiteral("你的性格：好奇心强，专一")}));
+    EXPECT_EQ(Values(),
+              QStringList({QStringLiteral("你的网名：ABC 1-!"), QStringLiteral("你的性格：好奇心强，专一")}));
 }
 
 TEST_F(NetNameForm, EmptyInputIsReportedAndChangesNothing) {
     form->RunReadingFor(QStringLiteral("王小明"));
     form->RunReadingFor("   ");
     QTest::keyClick(Box(form), Qt::Key_Enter);
-    EXPECT_EQ(fake.infos, QStringList({QStringLiteral("请输入你的网名！"), QStringLiteral("请输入你的网名！")}));
-    EXPECT_EQ(Values(), QStringList({QStringLiteral("你的网名：王小明"), QStringLiteral("你的性格：") + kTraitM}));
+    EXPECT_EQ(fake.infos,
+              QStringList({QStringLiteral("请输入你的网名！"), QStringLiteral("请输入你的网名！")}));
+    EXPECT_EQ(Values(),
+              QStringList({QStringLiteral("你的网名：王小明"), QStringLiteral("你的性格：") + kTraitM}));
 }
 
 TEST_F(NetNameForm, FailingTraitAsksForAnotherName) {

@@ -13,9 +13,10 @@ TEST(GetNetNameInfo, TraitOfTheLastCodeLetter) {
     };
     const Case cases[] = {
         {"王小明", "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"},  // WXM
-        {"马明", "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"},    // only the last letter counts
-        {"ABC123", "可爱，较明显的自恋"},                                         // ABCABC
-        {"TOM2000", "煽情高手"},                                                   // TOMBJJJ
+        {"马明",
+         "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"},  // only the last letter counts
+        {"ABC123", "可爱，较明显的自恋"},                                // ABCABC
+        {"TOM2000", "煽情高手"},                                         // TOMBJJJ
         {"小明!", "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"},  // the "!" drops out
         {"小明②", "老实，沉默"},                                                  // 2 -> B
         {"小明θ", "自立，自强，可依靠"},                                          // TH

@@ -23,10 +23,20 @@ struct Kind {
 };
 
 const Kind kKinds[] = {
-    {"FrmQQhm", [] { return new TFrmQQhm; }, QStringLiteral("QQ号码测试"), QStringLiteral("QQ号码："),
-     QStringLiteral("qq号码是："), QStringLiteral("请输入你的QQ号码！"), {388, 270}},
-    {"Frm_onther", [] { return new TFrm_onther; }, QStringLiteral("任意号码分析"), QStringLiteral("任意号码："),
-     QStringLiteral("输入号码是："), QStringLiteral("请输入你的号码！"), {388, 271}},
+    {"FrmQQhm",
+     [] { return new TFrmQQhm; },
+     QStringLiteral("QQ号码测试"),
+     QStringLiteral("QQ号码："),
+     QStringLiteral("qq号码是："),
+     QStringLiteral("请输入你的QQ号码！"),
+     {388, 270}},
+    {"Frm_onther",
+     [] { return new TFrm_onther; },
+     QStringLiteral("任意号码分析"),
+     QStringLiteral("任意号码："),
+     QStringLiteral("输入号码是："),
+     QStringLiteral("请输入你的号码！"),
+     {388, 271}},
 };
 
 const QString kVerdict0 = QStringLiteral("大展鸿图，信用得固，名利双收，可获成功");

@@ -20,7 +20,8 @@ struct Case {
 };
 
 void Check(std::initializer_list<Case> cases) {
-    for (const Case& c : cases) EXPECT_EQ(Code(c.text, c.options), c.code) << c.text << " options " << c.options;
+    for (const Case& c : cases)
+        EXPECT_EQ(Code(c.text, c.options), c.code) << c.text << " options " << c.options;
 }
 
 TEST(GetPyCode, Examples) {
@@ -40,25 +41,48 @@ TEST(GetPyCode, Examples) {
 // The readings the character table must give, whatever Unihan says.
 TEST(GetPyCode, TellingRowsGiveTheirSyllables) {
     Check({
-        {"王", pyFullSyllable, "WANG"}, {"张", pyFullSyllable, "ZHANG"}, {"长", pyFullSyllable, "ZHANG"},
-        {"行", pyFullSyllable, "HANG"}, {"重", pyFullSyllable, "ZHONG"}, {"乐", pyFullSyllable, "LE"},
-        {"曾", pyFullSyllable, "CENG"}, {"单", pyFullSyllable, "DAN"},   {"解", pyFullSyllable, "JIE"},
-        {"查", pyFullSyllable, "CHA"},  {"觉", pyFullSyllable, "JIAO"},  {"都", pyFullSyllable, "DOU"},
-        {"还", pyFullSyllable, "HUAN"}, {"谁", pyFullSyllable, "SHUI"},  {"略", pyFullSyllable, "LUE"},
-        {"吕", pyFullSyllable, "LV"},   {"绿", pyFullSyllable, "LV"},    {"女", pyFullSyllable, "NV"},
-        {"嗲", pyFullSyllable, "DIA"},  {"鸡", pyFullSyllable, "JI"},    {"桥", pyFullSyllable, "QIAO"},
-        {"要", pyFullSyllable, "YAO"},  {"否", pyFullSyllable, "FOU"},   {"虐", pyFullSyllable, "NUE"},
+        {"王", pyFullSyllable, "WANG"},
+        {"张", pyFullSyllable, "ZHANG"},
+        {"长", pyFullSyllable, "ZHANG"},
+        {"行", pyFullSyllable, "HANG"},
+        {"重", pyFullSyllable, "ZHONG"},
+        {"乐", pyFullSyllable, "LE"},
+        {"曾", pyFullSyllable, "CENG"},
+        {"单", pyFullSyllable, "DAN"},
+        {"解", pyFullSyllable, "JIE"},
+        {"查", pyFullSyllable, "CHA"},
+        {"觉", pyFullSyllable, "JIAO"},
+        {"都", pyFullSyllable, "DOU"},
+        {"还", pyFullSyllable, "HUAN"},
+        {"谁", pyFullSyllable, "SHUI"},
+        {"略", pyFullSyllable, "LUE"},
+        {"吕", pyFullSyllable, "LV"},
+        {"绿", pyFullSyllable, "LV"},
+        {"女", pyFullSyllable, "NV"},
+        {"嗲", pyFullSyllable, "DIA"},
+        {"鸡", pyFullSyllable, "JI"},
+        {"桥", pyFullSyllable, "QIAO"},
+        {"要", pyFullSyllable, "YAO"},
+        {"否", pyFullSyllable, "FOU"},
+        {"虐", pyFullSyllable, "NUE"},
         {"张三", pyFullSyllable | pyMarkMissing, "ZHANGSAN"},
-        {"佛", pyFullSyllable | pyMarkMissing, "?"}, {"给", pyFullSyllable | pyMarkMissing, "?"},
-        {"髟", pyMarkMissing, "?"},   {"〇", pyMarkMissing, "?"},
-        {"佛", 0, ""},  {"给", pyFullSyllable, ""},
+        {"佛", pyFullSyllable | pyMarkMissing, "?"},
+        {"给", pyFullSyllable | pyMarkMissing, "?"},
+        {"髟", pyMarkMissing, "?"},
+        {"〇", pyMarkMissing, "?"},
+        {"佛", 0, ""},
+        {"给", pyFullSyllable, ""},
     });
 }
 
 TEST(GetPyCode, NumberedSymbolsGiveTheirNumbers) {
     Check({
-        {"ⅰⅹ", 0, "110"}, {"⒈⒛", 0, "120"},  {"⑴⒇", 0, "120"},
-        {"①⑩", 0, "110"}, {"㈠㈩", 0, "110"}, {"ⅠⅫ", 0, "112"},
+        {"ⅰⅹ", 0, "110"},
+        {"⒈⒛", 0, "120"},
+        {"⑴⒇", 0, "120"},
+        {"①⑩", 0, "110"},
+        {"㈠㈩", 0, "110"},
+        {"ⅠⅫ", 0, "112"},
     });
     // The gaps of the row give nothing, even with pyMarkMissing; below 0xA1 it is unassigned.
     for (int trail : {0xAB, 0xB0, 0xE3, 0xE4, 0xEF, 0xF0, 0xFD, 0xFE}) {
@@ -108,8 +132,14 @@ TEST(GetPyCode, SingleBytes) {
     EXPECT_EQ(GetPyCode("A\xB0", pyMarkMissing, 255), "A");
     EXPECT_EQ(GetPyCode("A\xB0", pyKeepAll, 255), "A\xB0");
     // A lead byte before a byte below 0x40 does not swallow it.
-    EXPECT_EQ(GetPyCode("\xB0" "1", pyMarkMissing, 255), "1");
-    EXPECT_EQ(GetPyCode("\x80" "a", pyMarkMissing, 255), "A");
+    EXPECT_EQ(GetPyCode("\xB0"
+                        "1",
+                        pyMarkMissing, 255),
+              "1");
+    EXPECT_EQ(GetPyCode("\x80"
+                        "a",
+                        pyMarkMissing, 255),
+              "A");
     // Codes GBK does not assign, or that lie outside the table, have no reading.
     EXPECT_EQ(GetPyCode("\x81\x7F", pyMarkMissing, 255), "?");
     EXPECT_EQ(GetPyCode("\xB0\xFF", pyMarkMissing, 255), "?");

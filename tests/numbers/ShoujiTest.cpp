@@ -17,14 +17,11 @@ TEST(ShoujiInfoStr, KeyFromTheEighthCharacterOn) {
         const char* key;
     };
     const Case cases[] = {
-        {"13912345678", "78"}, {"13900009999", "79"}, {"13900000001", "1"},
-        {"13900008000", "0"},  {"13900000080", "0"},  {"13900000159", "79"},
-        {"12345678", "8"},     // only the 8th character
-        {"1234567890", "10"},  // 890
-        {"  13912345678 ", "78"},
-        {"1234567-123", "-43"},  // a pasted sign is the sign of the value
-        {"1234567+5", "5"},
-        {"王12345678", "38"},  // a Chinese character is two bytes: "678"
+        {"13912345678", "78"},    {"13900009999", "79"},  {"13900000001", "1"}, {"13900008000", "0"},
+        {"13900000080", "0"},     {"13900000159", "79"},  {"12345678", "8"},  // only the 8th character
+        {"1234567890", "10"},                                                 // 890
+        {"  13912345678 ", "78"}, {"1234567-123", "-43"},  // a pasted sign is the sign of the value
+        {"1234567+5", "5"},       {"王12345678", "38"},    // a Chinese character is two bytes: "678"
     };
     for (const Case& c : cases) EXPECT_EQ(shoujiinfostr(c.number), c.key) << c.number;
 }
@@ -35,7 +32,7 @@ TEST(ShoujiInfoStr, MissingOrNonNumericTailFailsNamingIt) {
         const char* named;
     };
     const Case cases[] = {
-        {"1234567", ""}, {"", ""}, {"1390000abcd", "abcd"}, {"1390000$FF", "$FF"},
+        {"1234567", ""},       {"", ""},          {"1390000abcd", "abcd"}, {"1390000$FF", "$FF"},
         {"13900001.5", "1.5"}, {"1390000-", "-"},
     };
     for (const Case& c : cases) {

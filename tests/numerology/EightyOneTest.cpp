@@ -29,7 +29,8 @@ size_t Chars(const std::string& s) {
 }
 
 const std::string kEntry0 =
-    "大展鸿图，信用得固，名利双收，可获成功|吉|主人性格类型：[做事喜好凭直觉型]，其具体表现为：有特强的第六灵感，"
+    "大展鸿图，信用得固，名利双收，可获成功|吉|主人性格类型：[做事喜好凭直觉型]"
+    "，其具体表现为：有特强的第六灵感，"
     "性格率直无机心，深得朋辈爱戴。感情路上多采多姿。做事喜好凭个人直觉及预感做决定。";
 
 TEST(GetNumberInfo, MultiplesOf81ReadEntryZeroInFull) {
@@ -49,8 +50,8 @@ TEST(GetNumberInfo, RemainderIsTheEntryNumber) {
         {"161", "最极之数，还本归元，能得繁荣，发达成功"},
         {"7", "努力发达，贯彻志望，不忘进退，可望成功"},
         {"007", "努力发达，贯彻志望，不忘进退，可望成功"},
-        {"123456", "天赋吉运，能得人望，善用智慧，必获成功"},  // 81 * 1524 + 12
-        {"10000", "名虽可得，利则难获，艺界发展，可望成功"},   // entry 37
+        {"123456", "天赋吉运，能得人望，善用智慧，必获成功"},               // 81 * 1524 + 12
+        {"10000", "名虽可得，利则难获，艺界发展，可望成功"},                // entry 37
         {"9223372036854775807", "波澜起伏，千变万化，凌架万难，必可成功"},  // INT64_MAX: entry 25
     };
     for (const Case& c : cases) EXPECT_EQ(Verdict(c.text), c.verdict) << c.text;
@@ -120,7 +121,8 @@ TEST(EightyOneTable, EveryEntryHasThreeWellFormedFields) {
         EXPECT_EQ(it->second, description) << name;
         typeOfEntry.push_back(name);
     }
-    EXPECT_EQ(luckCounts, (std::map<std::string, int>{{"吉", 35}, {"凶", 30}, {"吉带凶", 13}, {"凶带吉", 3}}));
+    EXPECT_EQ(luckCounts,
+              (std::map<std::string, int>{{"吉", 35}, {"凶", 30}, {"吉带凶", 13}, {"凶带吉", 3}}));
     EXPECT_EQ(descriptionOfType.size(), 9u);
     // Entries 0 to 24 run through the nine types in turn.
     for (int i = 9; i <= 24; ++i) EXPECT_EQ(typeOfEntry[i], typeOfEntry[i - 9]) << i;
