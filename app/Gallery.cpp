@@ -10,9 +10,26 @@
 #include "app/Uabout.h"
 #include "app/Unt_Main.h"
 #include "app/Unt_servers.h"
+#include "numbers/NumberForm.h"
+#include "numbers/UntWangm.h"
+#include "numbers/Unt_sjcs.h"
 #include "platform/FakePlatform.h"
 
 namespace {
+// Opens a tool through its command and hands back the window in its slot.
+template <typename Form>
+Form* Tool(TFrmmain& main, CommandKind kind, void (TFrmmain::*open)()) {
+    (main.*open)();
+    return qobject_cast<Form*>(main.ToolWindow(kind));
+}
+
+template <typename Form>
+QWidget* ToolWithReading(TFrmmain& main, CommandKind kind, void (TFrmmain::*open)(), const QString& input) {
+    Form* form = Tool<Form>(main, kind, open);
+    if (form) form->RunReadingFor(input);
+    return form;
+}
+
 QWidget* MenuOf(TFrmmain& main, const QString& path) {
     QAction* action = main.FindMenuAction(path);
     if (!action || !action->menu()) return nullptr;
@@ -34,6 +51,25 @@ std::vector<GalleryShot> GalleryShots() {
          [](TFrmmain& m) {
              m.OpenAbout();
              return m.ToolWindow(CommandKind::About);
+         }},
+        {QStringLiteral("calendar"),
+         [](TFrmmain& m) -> QWidget* {
+             m.OpenCalendar();
+             return m.ToolWindow(CommandKind::Calendar);
+         }},
+        {QStringLiteral("qq"),
+         [](TFrmmain& m) { return ToolWithReading<TNumberForm>(m, CommandKind::QQ, &TFrmmain::OpenQQ, "81"); }},
+        {QStringLiteral("any-number"),
+         [](TFrmmain& m) {
+             return ToolWithReading<TNumberForm>(m, CommandKind::AnyNumber, &TFrmmain::OpenAnyNumber, "67");
+         }},
+        {QStringLiteral("mobile"),
+         [](TFrmmain& m) {
+             return ToolWithReading<TFrm_SJcs>(m, CommandKind::Mobile, &TFrmmain::OpenMobile, "13912345678");
+         }},
+        {QStringLiteral("net-name"),
+         [](TFrmmain& m) {
+             return ToolWithReading<TFrmWangming>(m, CommandKind::NetName, &TFrmmain::OpenNetName, "王小明");
          }},
         {QStringLiteral("customer-service"),
          [](TFrmmain& m) {

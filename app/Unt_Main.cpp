@@ -23,6 +23,11 @@
 #include "app/RunCommand.h"
 #include "app/Uabout.h"
 #include "app/Unt_servers.h"
+#include "calendar/DateWin.h"
+#include "numbers/UntQQ.h"
+#include "numbers/UntWangm.h"
+#include "numbers/Unt_sjcs.h"
+#include "numbers/Untonteher.h"
 #include "platform/Fonts.h"
 #include "store/ConnStr.h"
 
@@ -360,11 +365,11 @@ void TFrmmain::Execute(const Command& command, const QString& caption) {
     });
 }
 
-void TFrmmain::ShowTool(CommandKind kind, std::unique_ptr<QDialog> window) {
-    tools_.erase(kind);  // the window of an earlier opening goes first
-    QDialog& shown = *window;
-    tools_[kind] = std::move(window);
-    Sys().modal->ShowModal(shown);
+void TFrmmain::ShowTool(CommandKind kind, QDialog* window) {
+    delete tools_[kind].data();  // the window of an earlier opening goes first
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    tools_[kind] = window;
+    Sys().modal->ShowModal(*window);
 }
 
 void TFrmmain::ShowViewer(QWidget* window) {
@@ -375,7 +380,7 @@ void TFrmmain::ShowViewer(QWidget* window) {
 
 QDialog* TFrmmain::ToolWindow(CommandKind kind) const {
     auto it = tools_.find(kind);
-    return it == tools_.end() ? nullptr : it->second.get();
+    return it == tools_.end() ? nullptr : it->second.data();
 }
 
 QAction* TFrmmain::FindMenuAction(const QString& path) const {
@@ -469,12 +474,12 @@ void TFrmmain::RzButton57Click() {
 }
 
 void TFrmmain::OpenOmens(int, const QString&) {}
-void TFrmmain::OpenMobile() {}
-void TFrmmain::OpenQQ() {}
-void TFrmmain::OpenAnyNumber() {}
-void TFrmmain::OpenNetName() {}
+void TFrmmain::OpenMobile() { ShowTool(CommandKind::Mobile, new TFrm_SJcs(this)); }
+void TFrmmain::OpenQQ() { ShowTool(CommandKind::QQ, new TFrmQQhm(this)); }
+void TFrmmain::OpenAnyNumber() { ShowTool(CommandKind::AnyNumber, new TFrm_onther(this)); }
+void TFrmmain::OpenNetName() { ShowTool(CommandKind::NetName, new TFrmWangming(this)); }
 void TFrmmain::OpenBabySex() {}
-void TFrmmain::OpenCalendar() {}
+void TFrmmain::OpenCalendar() { ShowTool(CommandKind::Calendar, new TFRM_Date(this)); }
 void TFrmmain::OpenBoneWeight() {}
 void TFrmmain::OpenArticle(const QString&) {}
 void TFrmmain::OpenIllustrated(int, const QString&) {}
@@ -487,9 +492,9 @@ void TFrmmain::StarSignArticle(int) {}
 
 // --- Information commands ---------------------------------------------------------------
 
-void TFrmmain::OpenCustomerService() { ShowTool(CommandKind::CustomerService, std::make_unique<TFrm_servers>(this)); }
+void TFrmmain::OpenCustomerService() { ShowTool(CommandKind::CustomerService, new TFrm_servers(this)); }
 
-void TFrmmain::OpenAbout() { ShowTool(CommandKind::About, std::make_unique<TAbout>(this)); }
+void TFrmmain::OpenAbout() { ShowTool(CommandKind::About, new TAbout(this)); }
 
 void TFrmmain::SendMail() { Sys().shell->OpenAddress(QStringLiteral("mailto:") + QString::fromUtf16(kMakerMail)); }
 

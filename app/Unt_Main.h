@@ -99,15 +99,15 @@ private:
     void Timer1Timer();
     void ExitProgram();
 
-    // Destroys a previous window of the kind, keeps the new one in its slot and shows it
-    // modally. The window lives until the next command of its kind or the end of the program.
-    void ShowTool(CommandKind kind, std::unique_ptr<QDialog> window);
+    // Destroys a window of the kind left from an earlier opening, keeps the new one in its
+    // slot and shows it modally. Closing the window destroys it and clears the slot.
+    void ShowTool(CommandKind kind, QDialog* window);
     // Shows a viewer that is independent of earlier ones and deletes itself when closed.
     void ShowViewer(QWidget* window);
 
     std::vector<MenuNode> menuTable_;
     std::vector<MenuNode> commandTable_;
-    std::map<CommandKind, std::unique_ptr<QDialog>> tools_;
+    std::map<CommandKind, QPointer<QDialog>> tools_;
     Query ADOQname;
     PageSettings pageSettings_;
     QString lastSaveName_;

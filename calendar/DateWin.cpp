@@ -223,7 +223,7 @@ void TFRM_Date::Run(Handler&& handler) {
 }
 
 TFRM_Date::TFRM_Date(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TFRM_Date"));
+    setObjectName(QStringLiteral("FRM_Date"));  // a form is named after its class less the "T"
     setWindowTitle(QStringLiteral("Tesmo日历"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);

@@ -209,6 +209,39 @@ TEST_F(MainWindow, AModalToolIsFreshAtEveryOpening) {
     EXPECT_EQ(window->ToolWindow(CommandKind::CustomerService)->windowTitle(), "客户服务");
 }
 
+TEST_F(MainWindow, ToolCommandsOpenTheirWindows) {
+    struct Case {
+        const char* menu;   // menu-bar entry
+        const char* button; // left-panel button with the same command
+        CommandKind kind;
+        const char* objectName;
+        const char* title;
+    } cases[] = {
+        {"工具(&Q)/万年历法", "RzButton78", CommandKind::Calendar, "FRM_Date", "Tesmo日历"},
+        {"工具(&Q)/QQ号码分析", "RzButton29", CommandKind::QQ, "FrmQQhm", "QQ号码测试"},
+        {"工具(&Q)/更多数字分析", "RzButton30", CommandKind::AnyNumber, "Frm_onther", "任意号码分析"},
+        {"工具(&Q)/手机号码分析", "RzButton28", CommandKind::Mobile, "Frm_SJcs", "手机号码测算"},
+        {"工具(&Q)/网名分析", "RzButton31", CommandKind::NetName, "FrmWangming", "网名与性格"},
+    };
+    window->show();
+    for (const Case& c : cases) {
+        Trigger(QString::fromUtf8(c.menu));
+        QPointer<QDialog> first = window->ToolWindow(c.kind);
+        ASSERT_FALSE(first.isNull()) << c.menu;
+        EXPECT_EQ(first->objectName(), c.objectName);
+        EXPECT_EQ(first->windowTitle(), QString::fromUtf8(c.title));
+        EXPECT_EQ(fake.modalShown.last(), c.objectName);
+        first->close();  // closing destroys the window and clears the slot
+        QApplication::processEvents();
+        EXPECT_TRUE(first.isNull()) << c.menu;
+        EXPECT_EQ(window->ToolWindow(c.kind), nullptr) << c.menu;
+        Child<QPushButton>(c.button)->click();  // a second opening shows a fresh window
+        ASSERT_NE(window->ToolWindow(c.kind), nullptr) << c.button;
+        EXPECT_EQ(window->ToolWindow(c.kind)->objectName(), c.objectName);
+    }
+    EXPECT_TRUE(fake.errors.isEmpty());
+}
+
 TEST_F(MainWindow, PlayFields) {
     auto* memo = Child<QPlainTextEdit>("Memo1");
     memo->setPlainText("  1>5> http://a.example/x  \nno marks\n0>>\n>7>file:///tmp/p.html");

@@ -71,7 +71,7 @@ protected:
 
 TEST_F(DateWinTest, ControlsAsLaidOut) {
     TFRM_Date& w = Open(QDate(2024, 2, 10));
-    EXPECT_EQ(w.objectName(), "TFRM_Date");
+    EXPECT_EQ(w.objectName(), "FRM_Date");
     EXPECT_EQ(w.windowTitle(), "Tesmo日历");
     EXPECT_EQ(w.size(), QSize(331, 285));
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
