@@ -5,26 +5,10 @@
 #include "text/Convert.h"
 #include "text/Gbk.h"
 
-namespace {
-
-// Decimal only: StrToInt would also take "$" and "0x" prefixes.
-bool IsDecimalInteger(std::string_view s) {
-    s = Trim(s);
-    if (!s.empty() && (s[0] == '+' || s[0] == '-')) s.remove_prefix(1);
-    if (s.empty()) return false;
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 std::string shoujiinfostr(std::string_view number) {
     const std::string gbk = Utf8ToGbk(Trim(number));
     const std::string tail = gbk.size() > 7 ? gbk.substr(7) : std::string();
-    if (!IsDecimalInteger(tail)) throw ConversionError(GbkToUtf8(tail));
-    return std::to_string(StrToInt(tail) % 80);
+    return std::to_string(StrToInt(GbkToUtf8(tail)) % 80);
 }
 
 std::string ShoujiStatement(std::string_view key) {

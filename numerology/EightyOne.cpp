@@ -151,21 +151,9 @@ const std::array<std::string, 81>& Readings() {
     return readings;
 }
 
-// Decimal only: StrToInt64 would also take "$" and "0x" prefixes.
-bool IsDecimalInteger(std::string_view s) {
-    s = Trim(s);
-    if (!s.empty() && (s[0] == '+' || s[0] == '-')) s.remove_prefix(1);
-    if (s.empty()) return false;
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string GetNumberInfo(std::string_view text) {
-    if (!IsDecimalInteger(text)) throw ConversionError(text);
     const std::int64_t remainder = StrToInt64(text) % 81;  // truncating: the sign of the value
     if (remainder < 0) return std::string(kNumberInfoFallback);
     return Readings()[static_cast<size_t>(remainder)];

@@ -21,18 +21,10 @@ std::int64_t StrToInt64(std::string_view text) {
         negative = s[0] == '-';
         s.remove_prefix(1);
     }
-    int base = 10;
-    if (!s.empty() && s[0] == '$') {
-        base = 16;
-        s.remove_prefix(1);
-    } else if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-        base = 16;
-        s.remove_prefix(2);
-    }
-    if (s.empty()) throw ConversionError(text);
+    if (s.empty() || s[0] < '0' || s[0] > '9') throw ConversionError(text);
     // Parse the magnitude as unsigned so that INT64_MIN reads without overflow.
     std::uint64_t magnitude = 0;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude);
     if (ec != std::errc() || end != s.data() + s.size()) throw ConversionError(text);
     constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
     if (negative) {

@@ -15,8 +15,8 @@ private:
     std::string text_;
 };
 
-// Decimal integer with an optional sign and surrounding spaces; a "$" or "0x" prefix reads
-// hexadecimal. Empty text, other characters or a value outside int64 throw ConversionError.
+// Decimal integer with an optional sign and surrounding spaces. Empty text, any other
+// character or a value outside int64 throws ConversionError.
 std::int64_t StrToInt64(std::string_view text);
 
 // The same, limited to the 32-bit range.
