@@ -20,7 +20,7 @@
 #include "app/MakerInfo.h"
 #include "app/PicturePanel.h"
 #include "app/ResultPane.h"
-#include "app/RunCommand.h"
+#include "platform/RunCommand.h"
 #include "app/Uabout.h"
 #include "app/Unt_servers.h"
 #include "calendar/DateWin.h"

@@ -13,17 +13,6 @@
 #include "platform/Platform.h"
 #include "store/Errors.h"
 
-void RunGuarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const AbortCommand&) {
-    } catch (const std::exception& e) {
-        Sys().messages->ShowError(QString::fromUtf8(e.what()));
-    } catch (...) {
-        Sys().messages->ShowError(QStringLiteral("未知错误"));
-    }
-}
-
 QString UpperAscii(const QString& text) {
     QString out = text;
     for (QChar& c : out) {
@@ -51,7 +40,7 @@ bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        RunGuarded(onEnter_);
+        RunCommand(onEnter_);
         return true;
     }
     if (!digitsOnly_ || key->key() == Qt::Key_Backspace) return false;

@@ -1,6 +1,6 @@
 #pragma once
-// What the number and net-name windows share: the command guard, the digit key filter, the
-// upper-case box, the fixed layout from a table of controls.
+// What the number and net-name windows share: the digit key filter, the upper-case box,
+// the fixed layout from a table of controls.
 #include <QDialog>
 #include <QObject>
 #include <QRect>
@@ -9,13 +9,11 @@
 #include <functional>
 #include <initializer_list>
 
+#include "platform/RunCommand.h"
+
 class QLabel;
 class QLineEdit;
 class QWidget;
-
-// Runs a click or key handler as a command: AbortCommand ends it silently, any other
-// exception goes to the general error report. Nothing ever reaches Qt's event loop.
-void RunGuarded(const std::function<void()>& handler);
 
 // Shows ASCII letters in upper case, whatever way they reach the box.
 class UpperCaseValidator : public QValidator {

@@ -52,8 +52,8 @@ TNumberForm::TNumberForm(const Texts& texts, QWidget* parent)
 
     for (QPushButton* b : {RzBitBtn1, RzBitBtn2}) b->setAutoDefault(false);
     new EditKeyFilter(edtmun, true, [this] { RzBitBtn1Click(); });
-    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunGuarded([this] { RzBitBtn1Click(); }); });
-    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunGuarded([this] { RzBitBtn2Click(); }); });
+    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn1Click(); }); });
+    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn2Click(); }); });
 }
 
 void TNumberForm::showEvent(QShowEvent* event) {
@@ -63,7 +63,7 @@ void TNumberForm::showEvent(QShowEvent* event) {
 
 void TNumberForm::RunReadingFor(const QString& number) {
     edtmun->setText(UpperAscii(number));
-    RunGuarded([this] { RzBitBtn1Click(); });
+    RunCommand([this] { RzBitBtn1Click(); });
 }
 
 void TNumberForm::RzBitBtn1Click() {

@@ -49,8 +49,8 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent), traitSource_(GetN
 
     for (QPushButton* b : {RzBitBtn1, RzBitBtn2}) b->setAutoDefault(false);
     new EditKeyFilter(edtmun, false, [this] { RzBitBtn1Click(); });
-    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunGuarded([this] { RzBitBtn1Click(); }); });
-    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunGuarded([this] { RzBitBtn2Click(); }); });
+    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn1Click(); }); });
+    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn2Click(); }); });
 }
 
 void TFrmWangming::showEvent(QShowEvent* event) {
@@ -60,7 +60,7 @@ void TFrmWangming::showEvent(QShowEvent* event) {
 
 void TFrmWangming::RunReadingFor(const QString& nickname) {
     edtmun->setText(UpperAscii(nickname));
-    RunGuarded([this] { RzBitBtn1Click(); });
+    RunCommand([this] { RzBitBtn1Click(); });
 }
 
 void TFrmWangming::RzBitBtn1Click() {

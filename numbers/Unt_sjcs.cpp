@@ -64,15 +64,15 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
 
     for (QPushButton* b : {RzBitBtn1, RzBitBtn2}) b->setAutoDefault(false);
     new EditKeyFilter(edtmun, true, [this] { RzBitBtn1Click(); });
-    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunGuarded([this] { RzBitBtn1Click(); }); });
-    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunGuarded([this] { RzBitBtn2Click(); }); });
+    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn1Click(); }); });
+    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn2Click(); }); });
 }
 
 void TFrm_SJcs::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
         CentreOnScreen(this);
-        RunGuarded([this] { FormShow(); });
+        RunCommand([this] { FormShow(); });
     }
 }
 
@@ -82,7 +82,7 @@ void TFrm_SJcs::FormShow() {
 
 void TFrm_SJcs::RunReadingFor(const QString& number) {
     edtmun->setText(UpperAscii(number));
-    RunGuarded([this] { RzBitBtn1Click(); });
+    RunCommand([this] { RzBitBtn1Click(); });
 }
 
 void TFrm_SJcs::RzBitBtn1Click() {

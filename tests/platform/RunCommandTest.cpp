@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/RunCommand.h"
+#include "platform/RunCommand.h"
 #include "platform/FakePlatform.h"
 #include "store/Errors.h"
 #include "text/Convert.h"

@@ -1,4 +1,4 @@
-#include "app/RunCommand.h"
+#include "platform/RunCommand.h"
 
 #include <QString>
 #include <exception>
