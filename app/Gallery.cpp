@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 
@@ -43,6 +44,13 @@ QWidget* MenuOf(TFrmmain& main, const QString& path) {
 std::vector<GalleryShot> GalleryShots() {
     return {
         {QStringLiteral("main"), [](TFrmmain& m) -> QWidget* { return &m; }},
+        {QStringLiteral("main-name-analysis"),
+         [](TFrmmain& m) -> QWidget* {
+             m.findChild<QLineEdit*>(QStringLiteral("NameA"))->setText(QStringLiteral("张"));
+             m.findChild<QLineEdit*>(QStringLiteral("NameB"))->setText(QStringLiteral("小明"));
+             m.NameAnalysis();
+             return &m;
+         }},
         {QStringLiteral("menu-tools"), [](TFrmmain& m) { return MenuOf(m, QStringLiteral("工具(&Q)")); }},
         {QStringLiteral("menu-yangzhai-zhuzhai"),
          [](TFrmmain& m) { return MenuOf(m, QStringLiteral("阳宅(&F)/住宅风水")); }},

@@ -68,8 +68,10 @@ public:
     void SaveResult();
     void PrintSetup();
     void PrintResult();
-    void NameAnalysis();
-    void ThreeTalents();
+    void NameAnalysis();   // dxBarButton17Click
+    void ThreeTalents();   // dxBarButton7Click
+    // The stored reading of a grid number on the name query, or the no-result text.
+    std::string GetNamefxText(int grid);
     void ZodiacReading();
     void BloodTypeReading();
     void StarSignReading();
@@ -92,6 +94,7 @@ private:
     void BuildTopPanel(QWidget* top);
     void BuildLeftPanel(QWidget* left);
     void BuildCentral(QWidget* central);
+    void BuildSubjectBar(QWidget* central);
     void AddMenuNodes(QMenu* menu, const std::vector<MenuNode>& nodes);
     QAction* AddEntry(QMenu* menu, const MenuNode& node);
     void UnbindHintedEntries();  // window creation: entries whose hint begins with "F"
