@@ -22,6 +22,7 @@
 #include "platform/DateFormats.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "platform/RunCommand.h"
 #include "store/ConnStr.h"
 #include "store/Errors.h"
 #include "text/Convert.h"
@@ -71,19 +72,6 @@ const char16_t* const kGlossary[] = {
 
 // The window the entry points opened last.
 QPointer<TFormHuangdao> current;
-
-// A handler run as a command: a lookup that cannot run ends it silently, any other error is
-// the general error report. Nothing reaches Qt's event loop.
-void Guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const AbortCommand&) {
-    } catch (const std::exception& error) {
-        Sys().messages->ShowError(QString::fromUtf8(error.what()));
-    } catch (...) {
-        Sys().messages->ShowError(QStringLiteral("未知错误"));
-    }
-}
 
 // The labels were laid out for a face 12 pixels high; the CJK faces here need a taller line,
 // so each label keeps the vertical centre of its 12-pixel original and grows around it.
@@ -219,9 +207,9 @@ TFormHuangdao::TFormHuangdao(QWidget* parent) : QWidget(parent) {
     for (const char16_t* line : kGlossary) glossary << QString::fromUtf16(line);
     Memo2->setPlainText(glossary.join(u'\n'));
 
-    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { Guarded([this] { RzBitBtn1Click(); }); });
-    connect(RzBitBtn3, &QPushButton::clicked, this, [this] { Guarded([this] { RzBitBtn3Click(); }); });
-    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { Guarded([this] { RzBitBtn2Click(); }); });
+    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn1Click(); }); });
+    connect(RzBitBtn3, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn3Click(); }); });
+    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn2Click(); }); });
 
     FormCreate();
 }
@@ -242,7 +230,7 @@ void TFormHuangdao::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
-    Guarded([this] { FormShow(); });
+    RunCommand([this] { FormShow(); });
 }
 
 void TFormHuangdao::FormShow() {

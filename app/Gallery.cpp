@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
+#include <cstdio>
 
 #include "app/Startup.h"
+#include "almanac/huangdao.h"
 #include "app/Uabout.h"
 #include "app/Unt_Main.h"
 #include "app/Unt_servers.h"
@@ -60,6 +62,8 @@ std::vector<GalleryShot> GalleryShots() {
              m.OpenAbout();
              return m.ToolWindow(CommandKind::About);
          }},
+        {QStringLiteral("almanac"),
+         [](TFrmmain& m) -> QWidget* { return ::OpenAlmanacFor("2024", "02", "10", &m); }},
         {QStringLiteral("calendar"),
          [](TFrmmain& m) -> QWidget* {
              m.OpenCalendar();
@@ -97,9 +101,11 @@ int WriteGallery(const QString& folder) {
     int written = 0;
     for (const GalleryShot& shot : GalleryShots()) {
         QWidget* window = shot.make(*main);
-        if (!window) continue;
         QApplication::processEvents();
-        if (window->grab().save(QDir(folder).filePath(shot.name + QStringLiteral(".png")))) ++written;
+        if (window && window->grab().save(QDir(folder).filePath(shot.name + QStringLiteral(".png"))))
+            ++written;
+        else
+            std::fprintf(stderr, "kelvaro-gallery: no picture of %s\n", qPrintable(shot.name));
     }
     return written;
 }

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int written = WriteGallery(QString::fromLocal8Bit(argv[1]));
-    std::printf("%d pictures written to %s\n", written, argv[1]);
-    return written > 0 ? 0 : 1;
+    const int wanted = static_cast<int>(GalleryShots().size());
+    std::printf("%d of %d pictures written to %s\n", written, wanted, argv[1]);
+    return written == wanted ? 0 : 1;
 }

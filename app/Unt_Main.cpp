@@ -26,6 +26,7 @@
 #include "platform/RunCommand.h"
 #include "app/Uabout.h"
 #include "app/Unt_servers.h"
+#include "almanac/huangdao.h"
 #include "calendar/DateWin.h"
 #include "numerology/Grids.h"
 #include "numbers/UntQQ.h"
@@ -110,6 +111,7 @@ QComboBox* AddCombo(QWidget* parent, const char* name, int x, int width, int fir
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(true);  // typed text as well as a choice from the list
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);  // a typed "1" must stay "1", not complete to "10"
     box->setFont(SongFont(12));
     box->setGeometry(x, 17, width, 20);
     for (int v = first; v <= last; ++v) box->addItem(QStringLiteral("%1").arg(v, digits, 10, QChar('0')));
@@ -559,18 +561,13 @@ void TFrmmain::ExitProgram() { close(); }
 
 // --- Commands carried out by their own windows -------------------------------------------
 
-void TFrmmain::OpenAlmanacToday() {
-    // The daily almanac window lands with its own change.
+void TFrmmain::OpenAlmanacToday() { ::OpenAlmanacToday(this); }
+
+void TFrmmain::OpenAlmanacFor(const QString& year, const QString& month, const QString& day) {
+    ::OpenAlmanacFor(year, month, day, this);
 }
 
-void TFrmmain::OpenAlmanacFor(const QString&, const QString&, const QString&) {
-    // The daily almanac window lands with its own change.
-}
-
-void TFrmmain::RzButton57Click() {
-    // The date check and the almanac window land with the almanac.
-    OpenAlmanacFor(SYear->currentText(), SMonth->currentText(), Sday->currentText());
-}
+void TFrmmain::RzButton57Click() { OpenAlmanacFor(SYear->currentText(), SMonth->currentText(), Sday->currentText()); }
 
 void TFrmmain::OpenOmens(int, const QString&) {}
 void TFrmmain::OpenMobile() { ShowTool(CommandKind::Mobile, new TFrm_SJcs(this)); }

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "text/Convert.h"
+
 int FixRegionalFormats(IRegionalFormats& formats) {
     int written = 0;
     try {
@@ -50,7 +52,7 @@ std::optional<QDate> ParseShortDate(const QString& text) {
             if (!c.isDigit() || c.unicode() > '9') return std::nullopt;
         int v = part.toInt();
         switch (order[i].second.unicode()) {
-            case 'y': y = part.size() <= 2 ? 2000 + v : v; break;
+            case 'y': y = FullYear(v, static_cast<size_t>(part.size())); break;
             case 'M': m = v; break;
             default: d = v; break;
         }

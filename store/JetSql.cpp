@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "store/Errors.h"
+#include "text/Convert.h"
 
 std::string Quote(std::string_view text) {
     std::string out = "'";
@@ -83,11 +84,11 @@ std::string CanonicalDateText(std::string_view text) {
     int y, m, d;
     if (auto p = Split(datePart, '-'); p.size() == 3) {
         if (!IsDigits(p[0]) || !IsDigits(p[1]) || !IsDigits(p[2])) return {};
-        y = ToInt(p[0]), m = ToInt(p[1]), d = ToInt(p[2]);
+        y = FullYear(ToInt(p[0]), p[0].size()), m = ToInt(p[1]), d = ToInt(p[2]);
     } else if (auto q = Split(datePart, '/'); q.size() == 3) {
         // Jet reads a slashed literal as month/day/year.
         if (!IsDigits(q[0]) || !IsDigits(q[1]) || !IsDigits(q[2])) return {};
-        m = ToInt(q[0]), d = ToInt(q[1]), y = ToInt(q[2]);
+        m = ToInt(q[0]), d = ToInt(q[1]), y = FullYear(ToInt(q[2]), q[2].size());
     } else {
         return {};
     }

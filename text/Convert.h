@@ -24,3 +24,10 @@ std::int32_t StrToInt(std::string_view text);
 
 // Leading and trailing blanks and control characters removed (bytes up to 0x20).
 std::string_view Trim(std::string_view text);
+
+// The year a date text means when its year has one or two digits: 00–29 are 2000–2029 and
+// 30–99 are 1930–1999, the window in which dates were typed and stored. Longer years stand.
+constexpr int FullYear(int year, size_t digits) {
+    if (digits > 2) return year;
+    return year < 30 ? 2000 + year : 1900 + year;
+}

@@ -53,4 +53,11 @@ TEST(CanonicalDateText, Forms) {
     EXPECT_EQ(CanonicalDateText("2000-2-29"), "2000-02-29");
     EXPECT_EQ(CanonicalDateText("2010-13-1"), "");
     EXPECT_EQ(CanonicalDateText("2010-1-1 24:00"), "");
+    // Short years as the date check reads them.
+    EXPECT_EQ(CanonicalDateText("24-2-10"), "2024-02-10");
+    EXPECT_EQ(CanonicalDateText("0-1-1"), "2000-01-01");
+    EXPECT_EQ(CanonicalDateText("29-12-31"), "2029-12-31");
+    EXPECT_EQ(CanonicalDateText("30-1-1"), "1930-01-01");
+    EXPECT_EQ(CanonicalDateText("2/10/24"), "2024-02-10");
+    EXPECT_EQ(CanonicalDateText("201-1-1"), "0201-01-01");
 }
