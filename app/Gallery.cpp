@@ -8,8 +8,8 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "app/Startup.h"
 #include "almanac/huangdao.h"
+#include "app/Startup.h"
 #include "app/Uabout.h"
 #include "app/Unt_Main.h"
 #include "app/Unt_servers.h"
@@ -70,7 +70,9 @@ std::vector<GalleryShot> GalleryShots() {
              return m.ToolWindow(CommandKind::Calendar);
          }},
         {QStringLiteral("qq"),
-         [](TFrmmain& m) { return ToolWithReading<TNumberForm>(m, CommandKind::QQ, &TFrmmain::OpenQQ, "81"); }},
+         [](TFrmmain& m) {
+             return ToolWithReading<TNumberForm>(m, CommandKind::QQ, &TFrmmain::OpenQQ, "81");
+         }},
         {QStringLiteral("any-number"),
          [](TFrmmain& m) {
              return ToolWithReading<TNumberForm>(m, CommandKind::AnyNumber, &TFrmmain::OpenAnyNumber, "67");

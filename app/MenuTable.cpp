@@ -58,7 +58,8 @@ std::vector<std::string_view> SplitBars(std::string_view s) {
 
 std::optional<Command> ParseCommand(std::string_view action) {
     if (action.empty()) return Command{};
-    if (action.starts_with("a:") && action.size() > 2) return Command{CommandKind::Article, 0, std::string(action.substr(2))};
+    if (action.starts_with("a:") && action.size() > 2)
+        return Command{CommandKind::Article, 0, std::string(action.substr(2))};
     auto numbered = [&](std::string_view prefix, CommandKind kind) -> std::optional<Command> {
         if (!action.starts_with(prefix)) return std::nullopt;
         if (auto n = ToInt(action.substr(prefix.size()))) return Command{kind, *n, {}};
@@ -128,7 +129,8 @@ std::vector<MenuNode> ParseMenuTable(std::string_view text) {
             stack.resize(depth);
             MenuNode* parent = stack.back();
             parent->children.push_back(std::move(node));
-            if (parent->children.back().type == MenuNode::Type::Menu) stack.push_back(&parent->children.back());
+            if (parent->children.back().type == MenuNode::Type::Menu)
+                stack.push_back(&parent->children.back());
         }
         if (end == text.size()) break;
     }

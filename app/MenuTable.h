@@ -10,16 +10,16 @@
 enum class CommandKind {
     None,
     Exit,
-    Almanac,        // a new almanac window on today's date
-    Omen,           // arg: kind 0..6
+    Almanac,  // a new almanac window on today's date
+    Omen,     // arg: kind 0..6
     Mobile,
     QQ,
     AnyNumber,
     NetName,
     BabySex,
     Calendar,
-    Article,        // code: the article code
-    Illustrated,    // arg: the article number; the entry's caption is the title
+    Article,      // code: the article code
+    Illustrated,  // arg: the article number; the entry's caption is the title
     CustomerService,
     Mail,
     HomePage,

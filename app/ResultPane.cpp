@@ -20,7 +20,8 @@ ResultPane::ResultPane(QWidget* parent) : QPlainTextEdit(parent) {
     p.setColor(QPalette::Text, Qt::black);
     // The selection stays visible when the pane has no focus.
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
-    p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
 }
 
@@ -100,8 +101,8 @@ void SaveResultFile(QPlainTextEdit& pane, const QString& suggested, QString& las
             break;
         }
     }
-    std::optional<QString> chosen =
-        Sys().dialogs->GetSaveFileName(parent, QStringLiteral("保存"), QStringLiteral("文本文件|*.txt"), name);
+    std::optional<QString> chosen = Sys().dialogs->GetSaveFileName(parent, QStringLiteral("保存"),
+                                                                   QStringLiteral("文本文件|*.txt"), name);
     if (!chosen || chosen->isEmpty()) return;
     lastName = *chosen;
     // The extension is appended always, as the program always did.

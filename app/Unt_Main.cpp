@@ -5,35 +5,35 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
-#include <QToolButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStatusBar>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
+#include "almanac/huangdao.h"
 #include "app/MakerInfo.h"
 #include "app/PicturePanel.h"
 #include "app/ResultPane.h"
-#include "platform/RunCommand.h"
 #include "app/Uabout.h"
 #include "app/Unt_servers.h"
-#include "almanac/huangdao.h"
 #include "calendar/DateWin.h"
-#include "numerology/Grids.h"
 #include "numbers/UntQQ.h"
 #include "numbers/UntWangm.h"
 #include "numbers/Unt_sjcs.h"
 #include "numbers/Untonteher.h"
+#include "numerology/Grids.h"
 #include "platform/Fonts.h"
+#include "platform/RunCommand.h"
 #include "store/ConnStr.h"
 #include "store/Lookup.h"
 #include "text/Gbk.h"
@@ -59,22 +59,22 @@ struct PanelButton {
 
 // The left panel, row by row, left then right.
 constexpr PanelButton kLeftButtons[] = {
-    {u"黄道吉日", "almanac", "RzButton2"},   {u"本日吉日", "almanac", "RzButton3"},
-    {u"开市吉日", "", "RzButton4"},          {u"交易吉日", "", "RzButton5"},
-    {u"嫁娶吉日", "", "RzButton6"},          {u"入宅吉日", "", "RzButton7"},
-    {u"入学吉日", "", "RzButton8"},          {u"纳财吉日", "", "RzButton9"},
-    {u"订盟吉日", "", "RzButton10"},         {u"安门吉日", "", "RzButton11"},
-    {u"出行吉日", "", "RzButton12"},         {u"开光吉日", "", "RzButton13"},
-    {u"求嗣吉日", "", "RzButton14"},         {u"祈福吉日", "", "RzButton15"},
-    {u"破土吉日", "", "RzButton16"},         {u"祭祀吉日", "", "RzButton17"},
-    {u"安葬吉日", "", "RzButton18"},         {u"周公解析", "", "RzButton19"},
-    {u"解梦全书", "", "RzButton20"},         {u"打喷嚏占卜", "omen:0", "RzButton21"},
-    {u"面热测占卜", "omen:1", "RzButton22"}, {u"心惊测占卜", "omen:2", "RzButton23"},
-    {u"犬吠测占卜", "omen:3", "RzButton24"}, {u"眼跳测占卜", "omen:4", "RzButton25"},
-    {u"耳热测占卜", "omen:5", "RzButton26"}, {u"耳鸣测占卜", "omen:6", "RzButton27"},
-    {u"手机分析", "mobile", "RzButton28"},   {u"QQ号码分析", "qq", "RzButton29"},
+    {u"黄道吉日", "almanac", "RzButton2"},    {u"本日吉日", "almanac", "RzButton3"},
+    {u"开市吉日", "", "RzButton4"},           {u"交易吉日", "", "RzButton5"},
+    {u"嫁娶吉日", "", "RzButton6"},           {u"入宅吉日", "", "RzButton7"},
+    {u"入学吉日", "", "RzButton8"},           {u"纳财吉日", "", "RzButton9"},
+    {u"订盟吉日", "", "RzButton10"},          {u"安门吉日", "", "RzButton11"},
+    {u"出行吉日", "", "RzButton12"},          {u"开光吉日", "", "RzButton13"},
+    {u"求嗣吉日", "", "RzButton14"},          {u"祈福吉日", "", "RzButton15"},
+    {u"破土吉日", "", "RzButton16"},          {u"祭祀吉日", "", "RzButton17"},
+    {u"安葬吉日", "", "RzButton18"},          {u"周公解析", "", "RzButton19"},
+    {u"解梦全书", "", "RzButton20"},          {u"打喷嚏占卜", "omen:0", "RzButton21"},
+    {u"面热测占卜", "omen:1", "RzButton22"},  {u"心惊测占卜", "omen:2", "RzButton23"},
+    {u"犬吠测占卜", "omen:3", "RzButton24"},  {u"眼跳测占卜", "omen:4", "RzButton25"},
+    {u"耳热测占卜", "omen:5", "RzButton26"},  {u"耳鸣测占卜", "omen:6", "RzButton27"},
+    {u"手机分析", "mobile", "RzButton28"},    {u"QQ号码分析", "qq", "RzButton29"},
     {u"数字分析", "anynumber", "RzButton30"}, {u"网名分析", "netname", "RzButton31"},
-    {u"生男生女", "babysex", "RzButton32"},  {u"万年历法", "calendar", "RzButton78"},
+    {u"生男生女", "babysex", "RzButton32"},   {u"万年历法", "calendar", "RzButton78"},
 };
 
 // The omen windows' titles by kind.
@@ -96,7 +96,8 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y) {
     return label;
 }
 
-QPushButton* AddButton(QWidget* parent, const QString& text, const char* name, QRect geometry, QColor colour) {
+QPushButton* AddButton(QWidget* parent, const QString& text, const char* name, QRect geometry,
+                       QColor colour) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
@@ -199,10 +200,10 @@ void TFrmmain::BuildMenus() {
     bar->setNativeMenuBar(false);
     bar->setFixedHeight(kMenuHeight);
     bar->setFont(SongFont(12));
-    bar->setStyleSheet(QStringLiteral(
-        "QMenuBar { border-image: url(:/app/menubar.svg) 0 0 0 0 stretch stretch; }"
-        "QMenuBar::item { background: transparent; padding: 1px 7px; margin: 0px; }"
-        "QMenuBar::item:selected { background: #f6d27a; border: 1px solid #b3861e; }"));
+    bar->setStyleSheet(
+        QStringLiteral("QMenuBar { border-image: url(:/app/menubar.svg) 0 0 0 0 stretch stretch; }"
+                       "QMenuBar::item { background: transparent; padding: 1px 7px; margin: 0px; }"
+                       "QMenuBar::item:selected { background: #f6d27a; border: 1px solid #b3861e; }"));
     for (const MenuNode& node : menuTable_) {
         QMenu* menu = bar->addMenu(QString::fromStdString(node.caption));
         AddMenuNodes(menu, node.children);
@@ -287,7 +288,8 @@ void TFrmmain::BuildTopPanel(QWidget* top) {
         {u"退出软件", "RzButton61", 723, {CommandKind::Exit, 0, {}}},
     };
     for (const auto& b : row2) {
-        QPushButton* button = AddButton(top, QString::fromUtf16(b.caption), b.name, {b.left, 51, 62, 20}, red);
+        QPushButton* button =
+            AddButton(top, QString::fromUtf16(b.caption), b.name, {b.left, 51, 62, 20}, red);
         const Command command = b.command;
         if (command.kind == CommandKind::None)
             connect(button, &QPushButton::clicked, this, [this] { RunCommand([this] { OpenQQChat(); }); });
@@ -309,8 +311,9 @@ void TFrmmain::BuildLeftPanel(QWidget* left) {
     inner->setObjectName(QStringLiteral("RzPanel2Inner"));
     inner->setFixedSize(kLeftWidth, 5 + 16 * 27);
     inner->setAutoFillBackground(true);
-    inner->setStyleSheet(QStringLiteral(
-        "#RzPanel2Inner { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdf3dc, stop:1 #e9c98a); }"));
+    inner->setStyleSheet(
+        QStringLiteral("#RzPanel2Inner { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdf3dc, "
+                       "stop:1 #e9c98a); }"));
     int index = 0;
     for (const PanelButton& b : kLeftButtons) {
         const int row = index / 2, column = index % 2;
@@ -323,7 +326,8 @@ void TFrmmain::BuildLeftPanel(QWidget* left) {
         const std::optional<Command> command = ParseCommand(b.action);
         const QString caption = QString::fromUtf16(b.caption);
         if (command && command->kind != CommandKind::None)
-            connect(button, &QPushButton::clicked, this, [this, c = *command, caption] { Execute(c, caption); });
+            connect(button, &QPushButton::clicked, this,
+                    [this, c = *command, caption] { Execute(c, caption); });
     }
     area->setWidget(inner);
 }
@@ -348,7 +352,8 @@ void TFrmmain::BuildSubjectBar(QWidget* central) {
     auto* bar = new QFrame(central);
     bar->setObjectName(QStringLiteral("SubjectBar"));
     bar->setGeometry(2, 378, 612, 58);
-    bar->setStyleSheet(QStringLiteral("#SubjectBar { background: rgba(255, 250, 236, 230); border-top: 1px solid #c9a45c; }"));
+    bar->setStyleSheet(QStringLiteral(
+        "#SubjectBar { background: rgba(255, 250, 236, 230); border-top: 1px solid #c9a45c; }"));
     auto label = [bar](const char16_t* text, int x, int y) {
         auto* l = new QLabel(QString::fromUtf16(text), bar);
         l->setFont(SongFont(12));
@@ -380,12 +385,13 @@ void TFrmmain::BuildSubjectBar(QWidget* central) {
     label(u"血型：", 196, 5);
     choice("BloodType", 236, 60, {"A型", "B型", "O型", "AB型"}, &FBloodType);
     label(u"生肖：", 306, 5);
-    choice("ZodiacAnimal", 346, 50, QString::fromUtf16(u"鼠牛虎兔龙蛇马羊猴鸡狗猪").split(QString(), Qt::SkipEmptyParts),
+    choice("ZodiacAnimal", 346, 50,
+           QString::fromUtf16(u"鼠牛虎兔龙蛇马羊猴鸡狗猪").split(QString(), Qt::SkipEmptyParts),
            &FZodiacAnimal);
     label(u"星座：", 406, 5);
     choice("StarSign", 446, 78,
-           {"白羊座", "金牛座", "双子座", "巨蟹座", "狮子座", "处女座", "天秤座", "天蝎座", "射手座", "摩羯座",
-            "水瓶座", "双鱼座"},
+           {"白羊座", "金牛座", "双子座", "巨蟹座", "狮子座", "处女座", "天秤座", "天蝎座", "射手座",
+            "摩羯座", "水瓶座", "双鱼座"},
            &FStarSign);
 
     struct {
@@ -431,37 +437,91 @@ void TFrmmain::BuildCentral(QWidget* central) {
 void TFrmmain::Execute(const Command& command, const QString& caption) {
     RunCommand([&] {
         switch (command.kind) {
-            case CommandKind::None: break;
-            case CommandKind::Exit: ExitProgram(); break;
-            case CommandKind::Almanac: OpenAlmanacToday(); break;
-            case CommandKind::Omen:
-                if (command.arg >= 0 && command.arg < 7) OpenOmens(command.arg, QString::fromUtf16(kOmenTitles[command.arg]));
+            case CommandKind::None:
                 break;
-            case CommandKind::Mobile: OpenMobile(); break;
-            case CommandKind::QQ: OpenQQ(); break;
-            case CommandKind::AnyNumber: OpenAnyNumber(); break;
-            case CommandKind::NetName: OpenNetName(); break;
-            case CommandKind::BabySex: OpenBabySex(); break;
-            case CommandKind::Calendar: OpenCalendar(); break;
-            case CommandKind::Article: OpenArticle(QString::fromStdString(command.code)); break;
-            case CommandKind::Illustrated: OpenIllustrated(command.arg, caption); break;
-            case CommandKind::CustomerService: OpenCustomerService(); break;
-            case CommandKind::Mail: SendMail(); break;
-            case CommandKind::HomePage: OpenHomePage(); break;
-            case CommandKind::About: OpenAbout(); break;
-            case CommandKind::Upgrade: ShowUpgrade(); break;
-            case CommandKind::OpenRecord: OpenRecord(); break;
+            case CommandKind::Exit:
+                ExitProgram();
+                break;
+            case CommandKind::Almanac:
+                OpenAlmanacToday();
+                break;
+            case CommandKind::Omen:
+                if (command.arg >= 0 && command.arg < 7)
+                    OpenOmens(command.arg, QString::fromUtf16(kOmenTitles[command.arg]));
+                break;
+            case CommandKind::Mobile:
+                OpenMobile();
+                break;
+            case CommandKind::QQ:
+                OpenQQ();
+                break;
+            case CommandKind::AnyNumber:
+                OpenAnyNumber();
+                break;
+            case CommandKind::NetName:
+                OpenNetName();
+                break;
+            case CommandKind::BabySex:
+                OpenBabySex();
+                break;
+            case CommandKind::Calendar:
+                OpenCalendar();
+                break;
+            case CommandKind::Article:
+                OpenArticle(QString::fromStdString(command.code));
+                break;
+            case CommandKind::Illustrated:
+                OpenIllustrated(command.arg, caption);
+                break;
+            case CommandKind::CustomerService:
+                OpenCustomerService();
+                break;
+            case CommandKind::Mail:
+                SendMail();
+                break;
+            case CommandKind::HomePage:
+                OpenHomePage();
+                break;
+            case CommandKind::About:
+                OpenAbout();
+                break;
+            case CommandKind::Upgrade:
+                ShowUpgrade();
+                break;
+            case CommandKind::OpenRecord:
+                OpenRecord();
+                break;
             case CommandKind::SaveResult:
-            case CommandKind::SaveResultAs: SaveResult(); break;
-            case CommandKind::PrintSetup: PrintSetup(); break;
-            case CommandKind::PrintResult: PrintResult(); break;
-            case CommandKind::NameAnalysis: NameAnalysis(); break;
-            case CommandKind::ThreeTalents: ThreeTalents(); break;
-            case CommandKind::BoneWeight: OpenBoneWeight(); break;
-            case CommandKind::ZodiacReading: ZodiacReading(); break;
-            case CommandKind::BloodTypeReading: BloodTypeReading(); break;
-            case CommandKind::StarSignReading: StarSignReading(); break;
-            case CommandKind::StarSignArticle: StarSignArticle(command.arg); break;
+            case CommandKind::SaveResultAs:
+                SaveResult();
+                break;
+            case CommandKind::PrintSetup:
+                PrintSetup();
+                break;
+            case CommandKind::PrintResult:
+                PrintResult();
+                break;
+            case CommandKind::NameAnalysis:
+                NameAnalysis();
+                break;
+            case CommandKind::ThreeTalents:
+                ThreeTalents();
+                break;
+            case CommandKind::BoneWeight:
+                OpenBoneWeight();
+                break;
+            case CommandKind::ZodiacReading:
+                ZodiacReading();
+                break;
+            case CommandKind::BloodTypeReading:
+                BloodTypeReading();
+                break;
+            case CommandKind::StarSignReading:
+                StarSignReading();
+                break;
+            case CommandKind::StarSignArticle:
+                StarSignArticle(command.arg);
+                break;
         }
     });
 }
@@ -567,7 +627,9 @@ void TFrmmain::OpenAlmanacFor(const QString& year, const QString& month, const Q
     ::OpenAlmanacFor(year, month, day, this);
 }
 
-void TFrmmain::RzButton57Click() { OpenAlmanacFor(SYear->currentText(), SMonth->currentText(), Sday->currentText()); }
+void TFrmmain::RzButton57Click() {
+    OpenAlmanacFor(SYear->currentText(), SMonth->currentText(), Sday->currentText());
+}
 
 void TFrmmain::OpenOmens(int, const QString&) {}
 void TFrmmain::OpenMobile() { ShowTool(CommandKind::Mobile, new TFrm_SJcs(this)); }
@@ -607,8 +669,10 @@ void TFrmmain::NameAnalysis() {
         int grids[5];
         for (int selector = 0; selector < 5; ++selector) grids[selector] = GetGridNum(s, g, selector);
         std::string readings[5];
-        for (int selector = 0; selector < 5; ++selector) readings[selector] = Shown(GetNamefxText(grids[selector]));
-        RzMemo1->SetLines(ToLines(NameAnalysisLines(FSurname.toStdString(), FGivenName.toStdString(), grids, readings)));
+        for (int selector = 0; selector < 5; ++selector)
+            readings[selector] = Shown(GetNamefxText(grids[selector]));
+        RzMemo1->SetLines(
+            ToLines(NameAnalysisLines(FSurname.toStdString(), FGivenName.toStdString(), grids, readings)));
     }
     RzMemo1->ScrollResultToTop();
 }
@@ -622,7 +686,8 @@ void TFrmmain::ThreeTalents() {
     const std::string title = GetElementTitle(tian, ren, di);
     auto row = LookupRow(ADOQname, SancaiStatement(title));
     const std::string reading = row && !row->empty() ? Shown((*row)[0]) : std::string(kNoReading);
-    RzMemo1->SetLines(ToLines(ThreeTalentLines(FSurname.toStdString(), FGivenName.toStdString(), title, reading)));
+    RzMemo1->SetLines(
+        ToLines(ThreeTalentLines(FSurname.toStdString(), FGivenName.toStdString(), title, reading)));
 }
 void TFrmmain::ZodiacReading() {}
 void TFrmmain::BloodTypeReading() {}
@@ -635,7 +700,9 @@ void TFrmmain::OpenCustomerService() { ShowTool(CommandKind::CustomerService, ne
 
 void TFrmmain::OpenAbout() { ShowTool(CommandKind::About, new TAbout(this)); }
 
-void TFrmmain::SendMail() { Sys().shell->OpenAddress(QStringLiteral("mailto:") + QString::fromUtf16(kMakerMail)); }
+void TFrmmain::SendMail() {
+    Sys().shell->OpenAddress(QStringLiteral("mailto:") + QString::fromUtf16(kMakerMail));
+}
 
 void TFrmmain::OpenHomePage() {
     // The home page goes to the default browser.

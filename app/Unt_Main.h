@@ -68,8 +68,8 @@ public:
     void SaveResult();
     void PrintSetup();
     void PrintResult();
-    void NameAnalysis();   // dxBarButton17Click
-    void ThreeTalents();   // dxBarButton7Click
+    void NameAnalysis();  // dxBarButton17Click
+    void ThreeTalents();  // dxBarButton7Click
     // The stored reading of a grid number on the name query, or the no-result text.
     std::string GetNamefxText(int grid);
     void ZodiacReading();

@@ -19,7 +19,8 @@ TFrm_servers::TFrm_servers(QWidget* parent) : QDialog(parent) {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("RzPanel1"));
     panel->setGeometry(0, 0, 420, 273);
-    panel->setStyleSheet(QStringLiteral("#RzPanel1 { background: white; border: 1px solid #9aa7b8; border-radius: 8px; }"));
+    panel->setStyleSheet(
+        QStringLiteral("#RzPanel1 { background: white; border: 1px solid #9aa7b8; border-radius: 8px; }"));
 
     struct Block {
         int top;
@@ -29,13 +30,16 @@ TFrm_servers::TFrm_servers(QWidget* parent) : QDialog(parent) {
     };
     const Block blocks[] = {
         {22, "market", QStringLiteral("市场合作:"),
-         QStringLiteral("我们诚邀各地代理商与合作伙伴共同开拓市场，也承接各类软件的定制开发，欢迎来电来信洽谈合作。")},
+         QStringLiteral(
+             "我们诚邀各地代理商与合作伙伴共同开拓市场，也承接各类软件的定制开发，欢迎来电来信洽谈合作。")},
         {86, "phone", QStringLiteral("服务电话：") + QString::fromUtf16(kMakerTel),
          QStringLiteral("当您在使用产品的时候有任何问题、建议或疑问，欢迎您拨打热线电话。")},
         {151, "qq", QStringLiteral("QQ在线支持：") + QString::fromUtf16(kMakerQQ),
-         QStringLiteral("所有的业务咨询，我们都会于当日给您答复，所以如果您发贴后没有马上看到答复请您耐心等待，稍后可以再来查看。")},
+         QStringLiteral("所有的业务咨询，我们都会于当日给您答复，所以如果您发贴后没有马上看到答复请您耐心等待"
+                        "，稍后可以再来查看。")},
         {215, "mail", QStringLiteral("技术支持邮箱：") + QString::fromUtf16(kMakerMail),
-         QStringLiteral("当您在使用我们的软件过程中，有不明白或有别的问题时，您可以发送邮件到这里，我们会尽快给您答复。")},
+         QStringLiteral("当您在使用我们的软件过程中，有不明白或有别的问题时，您可以发送邮件到这里，我们会尽快"
+                        "给您答复。")},
     };
     int n = 1;
     for (const Block& b : blocks) {

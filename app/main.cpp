@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<TFrmmain> window(StartKelvaro(app));
     window->show();
     // For the start-up benchmark only: end as soon as the first frame is drawn.
-    if (qEnvironmentVariableIsSet("KELVARO_QUIT_WHEN_SHOWN")) QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    if (qEnvironmentVariableIsSet("KELVARO_QUIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }

@@ -12,7 +12,9 @@ namespace {
 
 // Byte ranges of a part: the first character, the second, and the second onward.
 std::string_view First(std::string_view part) { return part.substr(0, 2); }
-std::string_view Second(std::string_view part) { return part.size() > 2 ? part.substr(2, 2) : std::string_view(); }
+std::string_view Second(std::string_view part) {
+    return part.size() > 2 ? part.substr(2, 2) : std::string_view();
+}
 std::string_view SecondOnward(std::string_view part) {
     return part.size() > 2 ? part.substr(2, 4) : std::string_view();
 }
@@ -79,8 +81,8 @@ std::string ShownReading(const std::string& stored, int* badPairs) {
     return GbkToUtf8(UnscrambleText(stored, kReadingKey, kReadingRounds, badPairs));
 }
 
-std::vector<std::string> NameAnalysisLines(std::string_view surname, std::string_view givenName, const int grids[5],
-                                           const std::string readings[5]) {
+std::vector<std::string> NameAnalysisLines(std::string_view surname, std::string_view givenName,
+                                           const int grids[5], const std::string readings[5]) {
     const auto num = [&](int selector) { return std::to_string(grids[selector]); };
     const std::string indent = "    ";
     return {
@@ -113,8 +115,9 @@ std::vector<std::string> NameAnalysisLines(std::string_view surname, std::string
 
 std::vector<std::string> ThreeTalentLines(std::string_view surname, std::string_view givenName,
                                           std::string_view title, std::string_view reading) {
-    return {std::string(surname) + std::string(givenName) + ",您的三才为" + std::string(title) + ",经系统分析如下:", "", "",
-            "    " + std::string(reading)};
+    return {std::string(surname) + std::string(givenName) + ",您的三才为" + std::string(title) +
+                ",经系统分析如下:",
+            "", "", "    " + std::string(reading)};
 }
 
 std::string NamefxStatement(int grid) {

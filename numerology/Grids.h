@@ -17,7 +17,8 @@ using StrokeLookup = std::function<int(std::string_view gbk)>;
 int GetStrokeNum(std::string_view gbk);
 
 // One grid number of the name. A part of at most two bytes counts as one character.
-int GetGridNum(std::string_view surname, std::string_view givenName, int selector, const StrokeLookup& strokes);
+int GetGridNum(std::string_view surname, std::string_view givenName, int selector,
+               const StrokeLookup& strokes);
 inline int GetGridNum(std::string_view surname, std::string_view givenName, int selector) {
     return GetGridNum(surname, givenName, selector, GetStrokeNum);
 }
@@ -34,8 +35,8 @@ std::string ShownReading(const std::string& stored, int* badPairs);
 
 // The result-pane lines of the name analysis (UTF-8 in and out): grids in selector order,
 // readings in the same order, already in their shown form.
-std::vector<std::string> NameAnalysisLines(std::string_view surname, std::string_view givenName, const int grids[5],
-                                           const std::string readings[5]);
+std::vector<std::string> NameAnalysisLines(std::string_view surname, std::string_view givenName,
+                                           const int grids[5], const std::string readings[5]);
 
 // The result-pane lines of the three-talent reading (UTF-8).
 std::vector<std::string> ThreeTalentLines(std::string_view surname, std::string_view givenName,

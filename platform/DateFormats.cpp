@@ -52,9 +52,15 @@ std::optional<QDate> ParseShortDate(const QString& text) {
             if (!c.isDigit() || c.unicode() > '9') return std::nullopt;
         int v = part.toInt();
         switch (order[i].second.unicode()) {
-            case 'y': y = FullYear(v, static_cast<size_t>(part.size())); break;
-            case 'M': m = v; break;
-            default: d = v; break;
+            case 'y':
+                y = FullYear(v, static_cast<size_t>(part.size()));
+                break;
+            case 'M':
+                m = v;
+                break;
+            default:
+                d = v;
+                break;
         }
     }
     QDate date(y, m, d);

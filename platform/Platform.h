@@ -61,8 +61,8 @@ class IFileDialogs {
 public:
     virtual ~IFileDialogs() = default;
     // `filter` is "文本文件|*.txt" style: description and pattern separated by "|".
-    virtual std::optional<QString> GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                                   const QString& suggested) = 0;
+    virtual std::optional<QString> GetSaveFileName(QWidget* parent, const QString& title,
+                                                   const QString& filter, const QString& suggested) = 0;
     virtual std::optional<QString> GetOpenFileName(QWidget* parent, const QString& title,
                                                    const QString& filter) = 0;
 };

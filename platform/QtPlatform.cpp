@@ -45,8 +45,10 @@ void ApplyPageSettings(QPrinter& printer, const PageSettings& page) {
 bool RenderLines(QPrinter& printer, const QStringList& lines, const PageSettings& page) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution()).translated(
-        -printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
+    const QRectF area =
+        printer.pageLayout()
+            .paintRectPixels(printer.resolution())
+            .translated(-printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
     const double dotsPerMm = printer.resolution() / 25.4;
     const double top = page.headerMm * dotsPerMm;
     const double bottom = area.height() - page.footerMm * dotsPerMm;
@@ -77,7 +79,7 @@ bool QtPrinting::PrintLines(const QStringList& lines, const PageSettings& page, 
         return false;
     }
     QPrinter printer(QPrinterInfo::defaultPrinter().isNull() ? QPrinterInfo::availablePrinters().first()
-                                                              : QPrinterInfo::defaultPrinter(),
+                                                             : QPrinterInfo::defaultPrinter(),
                      QPrinter::HighResolution);
     printer.setDocName(title);
     ApplyPageSettings(printer, page);
@@ -104,12 +106,13 @@ bool QtPrinting::PageSetup(PageSettings& page, QWidget* parent) {
 QString QtFilterOf(const QString& filter) {
     QStringList parts = filter.split('|');
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1].replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << parts[i] + " (" + parts[i + 1].replace(';', ' ') + ")";
     return out.join(";;");
 }
 
-std::optional<QString> QtFileDialogs::GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                                      const QString& suggested) {
+std::optional<QString> QtFileDialogs::GetSaveFileName(QWidget* parent, const QString& title,
+                                                      const QString& filter, const QString& suggested) {
     QFileDialog dialog(parent, title, QString(), QtFilterOf(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // an existing file is replaced without a question

@@ -30,7 +30,8 @@ class QtFileDialogs : public IFileDialogs {
 public:
     std::optional<QString> GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                            const QString& suggested) override;
-    std::optional<QString> GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    std::optional<QString> GetOpenFileName(QWidget* parent, const QString& title,
+                                           const QString& filter) override;
 };
 
 // Linux has no system-wide regional formats a program may rewrite, so the program keeps

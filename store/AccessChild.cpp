@@ -54,7 +54,8 @@ void SetLimit(int resource, std::uint64_t soft, std::uint64_t hard) {
     setrlimit(resource, &lim);
 }
 
-[[noreturn]] void RunChild(const std::function<std::string()>& work, const ChildLimits& limits, int reportFd) {
+[[noreturn]] void RunChild(const std::function<std::string()>& work, const ChildLimits& limits,
+                           int reportFd) {
     // Whatever libmdb prints goes nowhere; the report pipe carries the only message.
     int devNull = open("/dev/null", O_RDWR);
     if (devNull >= 0) {
@@ -63,7 +64,8 @@ void SetLimit(int resource, std::uint64_t soft, std::uint64_t hard) {
         dup2(devNull, STDERR_FILENO);
         if (devNull > STDERR_FILENO) close(devNull);
     }
-    for (int sig : {SIGXCPU, SIGXFSZ, SIGPIPE, SIGSEGV, SIGBUS, SIGABRT, SIGFPE, SIGILL}) signal(sig, SIG_DFL);
+    for (int sig : {SIGXCPU, SIGXFSZ, SIGPIPE, SIGSEGV, SIGBUS, SIGABRT, SIGFPE, SIGILL})
+        signal(sig, SIG_DFL);
     std::atexit(LeaveWithoutCleanup);
     SetLimit(RLIMIT_CORE, 0, 0);
     SetLimit(RLIMIT_CPU, limits.cpuSeconds, limits.cpuSeconds + 1);
@@ -94,10 +96,14 @@ std::string DescribeStatus(int status) {
     if (WIFEXITED(status)) return "the import stopped with status " + std::to_string(WEXITSTATUS(status));
     if (WIFSIGNALED(status)) {
         switch (WTERMSIG(status)) {
-            case SIGXCPU: return "the import used up its processor time";
-            case SIGXFSZ: return "the import exceeded its output size";
-            case SIGKILL: return "the import was killed";
-            default: return std::string("the import died: ") + strsignal(WTERMSIG(status));
+            case SIGXCPU:
+                return "the import used up its processor time";
+            case SIGXFSZ:
+                return "the import exceeded its output size";
+            case SIGKILL:
+                return "the import was killed";
+            default:
+                return std::string("the import died: ") + strsignal(WTERMSIG(status));
         }
     }
     return "the import ended abnormally";
@@ -107,7 +113,8 @@ std::string DescribeStatus(int status) {
 
 ChildOutcome RunInChild(const std::function<std::string()>& work, const ChildLimits& limits) {
     int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) return {false, std::string("cannot create a pipe: ") + std::strerror(errno)};
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        return {false, std::string("cannot create a pipe: ") + std::strerror(errno)};
     const auto deadline = std::chrono::steady_clock::now() + limits.wallTime;
 
     const pid_t pid = fork();
@@ -127,7 +134,8 @@ ChildOutcome RunInChild(const std::function<std::string()>& work, const ChildLim
     std::string message;
     bool timedOut = false;
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             timedOut = true;
             break;
@@ -144,7 +152,8 @@ ChildOutcome RunInChild(const std::function<std::string()>& work, const ChildLim
         const ssize_t n = read(fds[0], buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;  // end of file: the child is gone or going
-        if (message.size() < kMaxMessage) message.append(buf, std::min<size_t>(static_cast<size_t>(n), kMaxMessage - message.size()));
+        if (message.size() < kMaxMessage)
+            message.append(buf, std::min<size_t>(static_cast<size_t>(n), kMaxMessage - message.size()));
     }
     close(fds[0]);
 

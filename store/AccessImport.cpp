@@ -67,8 +67,8 @@ std::uint64_t Fnv1a(const std::string& text) {
 std::string SafeBaseName(const fs::path& path) {
     std::string out;
     for (char c : path.filename().string()) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
-                           c == '_' || c == '-';
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                           c == '.' || c == '_' || c == '-';
         out.push_back(plain ? c : '_');
         if (out.size() >= 40) break;
     }
@@ -108,7 +108,8 @@ void RemoveOlderCopies(const fs::path& dir, const std::string& prefix, const std
 
 std::string AccessCacheDir() {
     // Only an absolute XDG_CACHE_HOME counts; a relative one is to be ignored.
-    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && xdg[0] == '/') return std::string(xdg) + "/kelvaro";
+    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && xdg[0] == '/')
+        return std::string(xdg) + "/kelvaro";
     const char* home = std::getenv("HOME");
     if (!home || !*home) {
         const passwd* pw = getpwuid(getuid());
@@ -149,8 +150,8 @@ std::string ImportAccessDatabase(const std::string& path) {
     fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace, ec);
 
     const std::string prefix = SafeBaseName(absolute) + "-" + Hex64(Fnv1a(source)) + "-";
-    const std::string name =
-        prefix + std::to_string(before.size) + "-" + std::to_string(before.mtimeNs) + "-" + kLayoutTag + ".sqlite";
+    const std::string name = prefix + std::to_string(before.size) + "-" + std::to_string(before.mtimeNs) +
+                             "-" + kLayoutTag + ".sqlite";
     const std::string target = (fs::path(dir) / name).string();
 
     // An earlier run may have imported this very version already.

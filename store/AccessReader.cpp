@@ -24,7 +24,8 @@ constexpr size_t kMemoHeader = 12;   // length with flags, page and row, unused
 [[noreturn]] void Fail(const std::string& why) { throw std::runtime_error(why); }
 
 std::uint32_t Le32(const unsigned char* p) {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
 }
 
 template <typename T>
@@ -77,14 +78,19 @@ const char* DeclaredType(int colType) {
         case MDB_BYTE:
         case MDB_INT:
         case MDB_LONGINT:
-        case MDB_COMPLEX: return "INTEGER";
+        case MDB_COMPLEX:
+            return "INTEGER";
         case MDB_FLOAT:
-        case MDB_DOUBLE: return "REAL";
+        case MDB_DOUBLE:
+            return "REAL";
         case MDB_TEXT:
-        case MDB_MEMO: return "TEXT COLLATE NOCASE";
+        case MDB_MEMO:
+            return "TEXT COLLATE NOCASE";
         case MDB_BINARY:
-        case MDB_OLE: return "BLOB";
-        default: return "TEXT";  // currency, decimal, date, replication id: texts of their own form
+        case MDB_OLE:
+            return "BLOB";
+        default:
+            return "TEXT";  // currency, decimal, date, replication id: texts of their own form
     }
 }
 
@@ -105,7 +111,8 @@ std::string ReadLongValue(MdbHandle* mdb, int start, int size, size_t maxSteps) 
     const unsigned char* head = mdb->pg_buf + start;
     const std::uint32_t word = Le32(head);
     if (word & 0x80000000u)  // stored in the row
-        return std::string(reinterpret_cast<const char*>(head + kMemoHeader), static_cast<size_t>(size) - kMemoHeader);
+        return std::string(reinterpret_cast<const char*>(head + kMemoHeader),
+                           static_cast<size_t>(size) - kMemoHeader);
     std::int32_t pgRow = static_cast<std::int32_t>(Le32(head + 4));
     void* buf = nullptr;
     int off = 0;
@@ -136,7 +143,8 @@ public:
     void Copy(MdbCatalogEntry* entry) {
         Table table(mdb_read_table(entry));
         if (!table) Fail(std::string("cannot read table ") + entry->object_name);
-        if (!mdb_read_columns(table.get())) Fail(std::string("cannot read the columns of ") + entry->object_name);
+        if (!mdb_read_columns(table.get()))
+            Fail(std::string("cannot read the columns of ") + entry->object_name);
         mdb_read_indices(table.get());  // before the rows, as libmdb expects
         const unsigned cols = table->num_cols;
         if (cols == 0 || !table->columns || table->columns->len != cols)
@@ -203,13 +211,31 @@ private:
             if (f.siz < bytes) Fail(std::string("short value in column ") + col->name);
         };
         switch (col->col_type) {
-            case MDB_BYTE: need(1); sqlite3_bind_int(stmt, n, p[0]); break;
-            case MDB_INT: need(2); sqlite3_bind_int(stmt, n, LoadLe<std::int16_t>(p)); break;
+            case MDB_BYTE:
+                need(1);
+                sqlite3_bind_int(stmt, n, p[0]);
+                break;
+            case MDB_INT:
+                need(2);
+                sqlite3_bind_int(stmt, n, LoadLe<std::int16_t>(p));
+                break;
             case MDB_LONGINT:
-            case MDB_COMPLEX: need(4); sqlite3_bind_int64(stmt, n, LoadLe<std::int32_t>(p)); break;
-            case MDB_FLOAT: need(4); sqlite3_bind_double(stmt, n, JetSingleAsDouble(LoadLe<float>(p))); break;
-            case MDB_DOUBLE: need(8); sqlite3_bind_double(stmt, n, LoadLe<double>(p)); break;
-            case MDB_MONEY: need(8); BindText(stmt, n, JetCurrencyText(LoadLe<std::int64_t>(p))); break;
+            case MDB_COMPLEX:
+                need(4);
+                sqlite3_bind_int64(stmt, n, LoadLe<std::int32_t>(p));
+                break;
+            case MDB_FLOAT:
+                need(4);
+                sqlite3_bind_double(stmt, n, JetSingleAsDouble(LoadLe<float>(p)));
+                break;
+            case MDB_DOUBLE:
+                need(8);
+                sqlite3_bind_double(stmt, n, LoadLe<double>(p));
+                break;
+            case MDB_MONEY:
+                need(8);
+                BindText(stmt, n, JetCurrencyText(LoadLe<std::int64_t>(p)));
+                break;
             case MDB_DATETIME: {
                 need(8);
                 const double days = LoadLe<double>(p);
@@ -220,15 +246,25 @@ private:
                     BindText(stmt, n, text);
                 break;
             }
-            case MDB_TEXT: BindText(stmt, n, ToUtf8(mdb_, p, static_cast<size_t>(f.siz))); break;
+            case MDB_TEXT:
+                BindText(stmt, n, ToUtf8(mdb_, p, static_cast<size_t>(f.siz)));
+                break;
             case MDB_MEMO: {
                 const std::string raw = ReadLongValue(mdb_, f.start, f.siz, pageCount_);
-                BindText(stmt, n, ToUtf8(mdb_, reinterpret_cast<const unsigned char*>(raw.data()), raw.size()));
+                BindText(stmt, n,
+                         ToUtf8(mdb_, reinterpret_cast<const unsigned char*>(raw.data()), raw.size()));
                 break;
             }
-            case MDB_OLE: BindBlob(stmt, n, ReadLongValue(mdb_, f.start, f.siz, pageCount_)); break;
-            case MDB_BINARY: BindBlob(stmt, n, std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(f.siz))); break;
-            case MDB_REPID: need(16); BindText(stmt, n, JetGuidText(p)); break;
+            case MDB_OLE:
+                BindBlob(stmt, n, ReadLongValue(mdb_, f.start, f.siz, pageCount_));
+                break;
+            case MDB_BINARY:
+                BindBlob(stmt, n, std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(f.siz)));
+                break;
+            case MDB_REPID:
+                need(16);
+                BindText(stmt, n, JetGuidText(p));
+                break;
             case MDB_NUMERIC: {
                 need(17);
                 char* text = mdb_numeric_to_string(mdb_, f.start, col->col_scale, col->col_prec);
@@ -236,7 +272,9 @@ private:
                 g_free(text);
                 break;
             }
-            default: sqlite3_bind_null(stmt, n); break;
+            default:
+                sqlite3_bind_null(stmt, n);
+                break;
         }
     }
 
@@ -253,7 +291,8 @@ private:
         std::vector<std::string> made;  // Jet keeps several indexes on one key (primary key, relation)
         for (unsigned i = 0; i < table->num_idxs && i < table->indices->len; ++i) {
             const auto* idx = static_cast<MdbIndex*>(g_ptr_array_index(table->indices, i));
-            if (idx->index_type == 2 || idx->num_keys == 0 || idx->num_keys > MDB_MAX_IDX_COLS) continue;  // 2: a foreign key's reference
+            if (idx->index_type == 2 || idx->num_keys == 0 || idx->num_keys > MDB_MAX_IDX_COLS)
+                continue;  // 2: a foreign key's reference
             std::string keys;
             bool sound = true;
             for (unsigned k = 0; k < idx->num_keys; ++k) {
@@ -268,7 +307,8 @@ private:
             if (!sound || std::find(made.begin(), made.end(), keys) != made.end()) continue;
             made.push_back(keys);
             const std::string indexName = std::string(tableName) + "#" + std::to_string(i);
-            Exec(db_, "CREATE INDEX " + QuoteName(indexName.c_str()) + " ON " + QuoteName(tableName) + " (" + keys + ")");
+            Exec(db_, "CREATE INDEX " + QuoteName(indexName.c_str()) + " ON " + QuoteName(tableName) + " (" +
+                          keys + ")");
         }
     }
 
@@ -289,10 +329,12 @@ void CopyAccessTables(const std::string& mdbPath, const std::string& sqlitePath)
     if (!mdb_read_catalog(mdb.get(), MDB_TABLE) || !mdb->catalog) Fail("cannot read the catalogue");
 
     struct stat st {};
-    const size_t pageCount = stat(mdbPath.c_str(), &st) == 0 ? static_cast<size_t>(st.st_size) / mdb->fmt->pg_size : 0;
+    const size_t pageCount =
+        stat(mdbPath.c_str(), &st) == 0 ? static_cast<size_t>(st.st_size) / mdb->fmt->pg_size : 0;
 
     sqlite3* raw = nullptr;
-    if (sqlite3_open_v2(sqlitePath.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(sqlitePath.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close(raw);
         Fail("cannot create the imported copy");
     }

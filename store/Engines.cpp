@@ -27,7 +27,8 @@ DbKind DetectDbKind(const std::string& path) {
     const auto got = static_cast<size_t>(in.gcount());
     if (got >= 16 && std::memcmp(head, kSqliteMagic, 16) == 0) return DbKind::Sqlite;
     if (got >= 19 && head[0] == 0 && head[1] == 1 && head[2] == 0 && head[3] == 0 &&
-        (std::memcmp(head + 4, "Standard Jet DB", 15) == 0 || std::memcmp(head + 4, "Standard ACE DB", 15) == 0))
+        (std::memcmp(head + 4, "Standard Jet DB", 15) == 0 ||
+         std::memcmp(head + 4, "Standard ACE DB", 15) == 0))
         return DbKind::Jet;
     return DbKind::Foreign;
 }
@@ -46,7 +47,8 @@ std::string CheckSqliteHeader(const std::string& path) {
     if (size % pageSize != 0) return "size is not a whole number of pages";
     // The page count in the header is valid when its version stamp matches the change counter.
     const unsigned long pages = Be32(h + 28);
-    if (Be32(h + 92) == Be32(h + 24) && pages != 0 && static_cast<unsigned long long>(pages) * pageSize > size)
+    if (Be32(h + 92) == Be32(h + 24) && pages != 0 &&
+        static_cast<unsigned long long>(pages) * pageSize > size)
         return "file shorter than its page count";
     return {};
 }

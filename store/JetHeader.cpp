@@ -23,9 +23,14 @@ std::string CheckJetHeader(const std::string& path, JetFileInfo* info) {
     if (std::memcmp(head + 4, kSignature, sizeof kSignature - 1) != 0) return "no Jet signature";
     unsigned pageSize = 0;
     switch (head[kVersionOffset]) {
-        case 0: pageSize = 2048; break;
-        case 1: pageSize = 4096; break;
-        default: return "unsupported Jet version " + std::to_string(head[kVersionOffset]);
+        case 0:
+            pageSize = 2048;
+            break;
+        case 1:
+            pageSize = 4096;
+            break;
+        default:
+            return "unsupported Jet version " + std::to_string(head[kVersionOffset]);
     }
     if (size < pageSize || size % pageSize != 0) return "size is not a whole number of pages";
     if (info) *info = JetFileInfo{head[kVersionOffset], pageSize, static_cast<unsigned long long>(size)};

@@ -3,8 +3,8 @@
 #include <string>
 
 struct JetFileInfo {
-    int version = 0;          // 0 for Jet 3, 1 for Jet 4
-    unsigned pageSize = 0;    // 2048 for Jet 3, 4096 for Jet 4
+    int version = 0;        // 0 for Jet 3, 1 for Jet 4
+    unsigned pageSize = 0;  // 2048 for Jet 3, 4096 for Jet 4
     unsigned long long size = 0;
 };
 

@@ -143,7 +143,8 @@ std::string TranslateJetSql(std::string_view sql) {
             size_t close = sql.find('#', i + 1);
             if (close == std::string_view::npos) throw QueryError("unclosed date literal");
             std::string date = CanonicalDateText(sql.substr(i + 1, close - i - 1));
-            if (date.empty()) throw QueryError("invalid date literal: " + std::string(sql.substr(i, close + 1 - i)));
+            if (date.empty())
+                throw QueryError("invalid date literal: " + std::string(sql.substr(i, close + 1 - i)));
             out += Quote(date);
             i = close + 1;
             continue;

@@ -18,7 +18,8 @@ std::optional<std::vector<std::string>> LookupRow(Query& query, const std::strin
         query.Open();
         if (query.IsEmpty()) return std::nullopt;
         std::vector<std::string> fields;
-        for (int i = 0; i < query.FieldCount(); ++i) fields.push_back(TrimSpaces(query.FieldAt(i).AsString()));
+        for (int i = 0; i < query.FieldCount(); ++i)
+            fields.push_back(TrimSpaces(query.FieldAt(i).AsString()));
         return fields;
     } catch (const std::exception&) {
         query.Close();
@@ -26,7 +27,8 @@ std::optional<std::vector<std::string>> LookupRow(Query& query, const std::strin
     }
 }
 
-std::optional<std::vector<std::string>> LookupRow(const std::string& connectionString, const std::string& sql) {
+std::optional<std::vector<std::string>> LookupRow(const std::string& connectionString,
+                                                  const std::string& sql) {
     Query query;
     query.SetConnectionString(connectionString);
     return LookupRow(query, sql);

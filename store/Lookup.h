@@ -9,7 +9,8 @@ class Query;
 
 // Runs `sql` on a fresh query bound to `connectionString`. Returns the first row's fields
 // as trimmed texts, or nullopt when the result is empty. Any failure throws AbortCommand.
-std::optional<std::vector<std::string>> LookupRow(const std::string& connectionString, const std::string& sql);
+std::optional<std::vector<std::string>> LookupRow(const std::string& connectionString,
+                                                  const std::string& sql);
 
 // The same on a window's own query, which keeps its binding.
 std::optional<std::vector<std::string>> LookupRow(Query& query, const std::string& sql);

@@ -109,7 +109,8 @@ void Query::Open() {
 
     Stmt stmt;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db.handle, sql.c_str(), static_cast<int>(sql.size()), &stmt.handle, &tail) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db.handle, sql.c_str(), static_cast<int>(sql.size()), &stmt.handle, &tail) !=
+        SQLITE_OK)
         throw QueryError(std::string("statement failed: ") + sqlite3_errmsg(db.handle));
     if (stmt.handle == nullptr) throw QueryError("the SQL text holds no statement");
     if (!sqlite3_stmt_readonly(stmt.handle)) throw QueryError("only reading statements are run");
@@ -125,12 +126,19 @@ void Query::Open() {
         row.reserve(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
             switch (sqlite3_column_type(stmt.handle, i)) {
-                case SQLITE_INTEGER: row.emplace_back(static_cast<long long>(sqlite3_column_int64(stmt.handle, i))); break;
-                case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(stmt.handle, i)); break;
-                case SQLITE_NULL: row.emplace_back(std::monostate{}); break;
+                case SQLITE_INTEGER:
+                    row.emplace_back(static_cast<long long>(sqlite3_column_int64(stmt.handle, i)));
+                    break;
+                case SQLITE_FLOAT:
+                    row.emplace_back(sqlite3_column_double(stmt.handle, i));
+                    break;
+                case SQLITE_NULL:
+                    row.emplace_back(std::monostate{});
+                    break;
                 default: {
                     const auto* p = static_cast<const char*>(sqlite3_column_blob(stmt.handle, i));
-                    row.emplace_back(std::string(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt.handle, i))));
+                    row.emplace_back(
+                        std::string(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt.handle, i))));
                 }
             }
         }
@@ -153,9 +161,9 @@ Field Query::FieldAt(int index) const {
 Field Query::FieldByName(std::string_view name) const {
     for (size_t i = 0; i < columns_.size(); ++i) {
         const std::string& c = columns_[i];
-        if (c.size() == name.size() &&
-            std::equal(c.begin(), c.end(), name.begin(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        if (c.size() == name.size() && std::equal(c.begin(), c.end(), name.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) ==
+                       std::tolower(static_cast<unsigned char>(b));
             }))
             return FieldAt(static_cast<int>(i));
     }

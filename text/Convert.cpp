@@ -4,7 +4,8 @@
 #include <limits>
 
 ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("\u201c" + std::string(text) + "\u201d\u4e0d\u662f\u6709\u6548\u7684\u6574\u6570\u503c"),
+    : std::runtime_error("\u201c" + std::string(text) +
+                         "\u201d\u4e0d\u662f\u6709\u6548\u7684\u6574\u6570\u503c"),
       text_(text) {}
 
 std::string_view Trim(std::string_view text) {

@@ -10,7 +10,9 @@ namespace {
 void BM_LookupWithFreshQuery(benchmark::State& state) {
     TempDir dir;
     std::string sql = "CREATE TABLE bihua (hanzi TEXT, num TEXT); BEGIN;";
-    for (int i = 1; i <= 40; ++i) sql += "INSERT INTO bihua VALUES ('" + std::string(300, 'x') + std::to_string(i) + "', '" + std::to_string(i) + "');";
+    for (int i = 1; i <= 40; ++i)
+        sql += "INSERT INTO bihua VALUES ('" + std::string(300, 'x') + std::to_string(i) + "', '" +
+               std::to_string(i) + "');";
     sql += "INSERT INTO bihua VALUES ('张章', '11'); COMMIT;";
     MakeSqliteDb(dir.File("VorFile.dll"), sql);
     ScopedProgramDir programDir(dir.path().string());

@@ -98,18 +98,20 @@ TEST_F(MainWindow, CreationUnbindsEntriesWhoseHintBeginsWithF) {
     EXPECT_TRUE(Entry("运用(&Y)/风水常识/风水常识")->property("bound").toBool());
     EXPECT_TRUE(Entry("运用(&Y)/风水布局/财神摆放指南 [图]")->property("bound").toBool());
     EXPECT_FALSE(Entry("运用(&Y)/风水秘术/三合之龙水相配立向秘法")->property("bound").toBool());  // "f493"
-    EXPECT_FALSE(Entry("阳宅(&F)/住宅风水/财位的五宜和六忌")->property("bound").toBool());      // "19"
+    EXPECT_FALSE(Entry("阳宅(&F)/住宅风水/财位的五宜和六忌")->property("bound").toBool());        // "19"
 }
 
 TEST_F(MainWindow, EntriesThatDoNothing) {
     window->show();
-    for (const char* path : {"吉日(&D)/吉日查询", "吉日(&D)/开市吉日", "吉日(&D)/安葬吉日", "工具(&Q)/周公解析",
-                             "工具(&Q)/解梦全书", "阳宅(&F)/住宅风水/大门布局禁忌", "阴宅(&Y)/公墓风水/公墓之中巧点穴",
-                             "阴宅(&Y)/寻龙点穴/公墓之中巧点穴", "运用(&Y)/风水秘术/三合之龙水相配立向秘法",
-                             "阳宅(&F)/住宅风水/财位的五宜和六忌"}) {
+    for (const char* path :
+         {"吉日(&D)/吉日查询", "吉日(&D)/开市吉日", "吉日(&D)/安葬吉日", "工具(&Q)/周公解析",
+          "工具(&Q)/解梦全书", "阳宅(&F)/住宅风水/大门布局禁忌", "阴宅(&Y)/公墓风水/公墓之中巧点穴",
+          "阴宅(&Y)/寻龙点穴/公墓之中巧点穴", "运用(&Y)/风水秘术/三合之龙水相配立向秘法",
+          "阳宅(&F)/住宅风水/财位的五宜和六忌"}) {
         Trigger(QString::fromUtf8(path));
     }
-    for (const char* name : {"RzButton4", "RzButton18", "RzButton19", "RzButton20"}) Child<QPushButton>(name)->click();
+    for (const char* name : {"RzButton4", "RzButton18", "RzButton19", "RzButton20"})
+        Child<QPushButton>(name)->click();
     QApplication::processEvents();
     EXPECT_TRUE(NothingHappened());
     const auto windows = QApplication::topLevelWidgets();
@@ -117,12 +119,13 @@ TEST_F(MainWindow, EntriesThatDoNothing) {
 }
 
 TEST_F(MainWindow, LeftPanelButtonsInTheirRows) {
-    const char* expected[][2] = {{"黄道吉日", "本日吉日"}, {"开市吉日", "交易吉日"}, {"嫁娶吉日", "入宅吉日"},
-                                 {"入学吉日", "纳财吉日"}, {"订盟吉日", "安门吉日"}, {"出行吉日", "开光吉日"},
-                                 {"求嗣吉日", "祈福吉日"}, {"破土吉日", "祭祀吉日"}, {"安葬吉日", "周公解析"},
-                                 {"解梦全书", "打喷嚏占卜"}, {"面热测占卜", "心惊测占卜"}, {"犬吠测占卜", "眼跳测占卜"},
-                                 {"耳热测占卜", "耳鸣测占卜"}, {"手机分析", "QQ号码分析"}, {"数字分析", "网名分析"},
-                                 {"生男生女", "万年历法"}};
+    const char* expected[][2] = {
+        {"黄道吉日", "本日吉日"},     {"开市吉日", "交易吉日"},     {"嫁娶吉日", "入宅吉日"},
+        {"入学吉日", "纳财吉日"},     {"订盟吉日", "安门吉日"},     {"出行吉日", "开光吉日"},
+        {"求嗣吉日", "祈福吉日"},     {"破土吉日", "祭祀吉日"},     {"安葬吉日", "周公解析"},
+        {"解梦全书", "打喷嚏占卜"},   {"面热测占卜", "心惊测占卜"}, {"犬吠测占卜", "眼跳测占卜"},
+        {"耳热测占卜", "耳鸣测占卜"}, {"手机分析", "QQ号码分析"},   {"数字分析", "网名分析"},
+        {"生男生女", "万年历法"}};
     QWidget* panel = Child<QWidget>("RzPanel2Inner");
     ASSERT_NE(panel, nullptr);
     const auto buttons = panel->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
@@ -151,8 +154,10 @@ TEST_F(MainWindow, TopPanel) {
     EXPECT_EQ(Child<QComboBox>("SMonth")->count(), 12);
     EXPECT_EQ(Child<QComboBox>("Sday")->itemText(30), "31");
     EXPECT_EQ(Child<QPushButton>("RzButton57")->text(), "查询");
-    for (auto [name, caption] : {std::pair{"RzButton58", "客户服务"}, {"RzButton59", "软件主页"},
-                                 {"RzButton60", "QQ对话"}, {"RzButton61", "退出软件"}}) {
+    for (auto [name, caption] : {std::pair{"RzButton58", "客户服务"},
+                                 {"RzButton59", "软件主页"},
+                                 {"RzButton60", "QQ对话"},
+                                 {"RzButton61", "退出软件"}}) {
         EXPECT_EQ(Child<QPushButton>(name)->text(), QString::fromUtf8(caption));
         EXPECT_EQ(Child<QPushButton>(name)->size(), QSize(62, 20));
     }
@@ -211,8 +216,8 @@ TEST_F(MainWindow, AModalToolIsFreshAtEveryOpening) {
 
 TEST_F(MainWindow, ToolCommandsOpenTheirWindows) {
     struct Case {
-        const char* menu;   // menu-bar entry
-        const char* button; // left-panel button with the same command
+        const char* menu;    // menu-bar entry
+        const char* button;  // left-panel button with the same command
         CommandKind kind;
         const char* objectName;
         const char* title;
@@ -248,11 +253,14 @@ TEST_F(MainWindow, PlayFields) {
     struct Case {
         int line, field;
         const char* value;
-    } cases[] = {{0, 1, "1"}, {0, 2, "5"}, {0, 3, "http://a.example/x"}, {1, 1, ""}, {1, 2, ""}, {1, 3, ""},
-                 {2, 1, "0"}, {2, 2, ""},  {2, 3, ""},                   {3, 1, ""}, {3, 2, "7"}, {3, 3, "file:///tmp/p.html"},
+    } cases[] = {{0, 1, "1"}, {0, 2, "5"}, {0, 3, "http://a.example/x"},
+                 {1, 1, ""},  {1, 2, ""},  {1, 3, ""},
+                 {2, 1, "0"}, {2, 2, ""},  {2, 3, ""},
+                 {3, 1, ""},  {3, 2, "7"}, {3, 3, "file:///tmp/p.html"},
                  {9, 1, ""}};
     for (const Case& c : cases)
-        EXPECT_EQ(window->GetPlayField(c.line, c.field), QString::fromUtf8(c.value)) << c.line << "/" << c.field;
+        EXPECT_EQ(window->GetPlayField(c.line, c.field), QString::fromUtf8(c.value))
+            << c.line << "/" << c.field;
 }
 
 TEST_F(MainWindow, PlaylistTick) {

@@ -42,26 +42,29 @@ protected:
 };
 
 TEST_F(ShippedMenus, EightMenusInOrder) {
-    EXPECT_EQ(Captions(bar), (std::vector<std::string>{"系统(&X)", "阳宅(&F)", "阴宅(&Y)", "家居(&J)", "运用(&Y)",
-                                                       "吉日(&D)", "工具(&Q)", "帮助(&H)"}));
+    EXPECT_EQ(Captions(bar), (std::vector<std::string>{"系统(&X)", "阳宅(&F)", "阴宅(&Y)", "家居(&J)",
+                                                       "运用(&Y)", "吉日(&D)", "工具(&Q)", "帮助(&H)"}));
 }
 
 TEST_F(ShippedMenus, FixedMenusEntryByEntry) {
     EXPECT_EQ(Captions(bar[0].children), std::vector<std::string>{"退出软件"});
-    EXPECT_EQ(Captions(bar[5].children),
-              (std::vector<std::string>{"黄道吉日", "吉日查询", "---", "开市吉日", "交易吉日", "嫁娶吉日", "入宅吉日",
-                                        "入学吉日", "纳财吉日", "订盟吉日", "安门吉日", "出行吉日", "开光吉日",
-                                        "求嗣吉日", "祈福吉日", "破土吉日", "祭祀吉日", "安葬吉日"}));
-    EXPECT_EQ(Captions(bar[6].children),
-              (std::vector<std::string>{"周公解析", "解梦全书", "---", "打喷嚏占卜", "面热测占卜", "心惊测占卜",
-                                        "犬吠测占卜", "眼跳测占卜", "耳热测占卜", "耳鸣测占卜", "---", "手机号码分析",
-                                        "QQ号码分析", "更多数字分析", "网名分析", "---", "生男生女", "万年历法", "---",
-                                        "造命(&P)"}));
-    EXPECT_EQ(Captions(bar[7].children),
-              (std::vector<std::string>{"客户服务", "给我们发邮件", "公司主页", "关于系统", "---", "软件升级"}));
+    EXPECT_EQ(
+        Captions(bar[5].children),
+        (std::vector<std::string>{"黄道吉日", "吉日查询", "---", "开市吉日", "交易吉日", "嫁娶吉日",
+                                  "入宅吉日", "入学吉日", "纳财吉日", "订盟吉日", "安门吉日", "出行吉日",
+                                  "开光吉日", "求嗣吉日", "祈福吉日", "破土吉日", "祭祀吉日", "安葬吉日"}));
+    EXPECT_EQ(
+        Captions(bar[6].children),
+        (std::vector<std::string>{"周公解析",   "解梦全书",     "---",        "打喷嚏占卜",   "面热测占卜",
+                                  "心惊测占卜", "犬吠测占卜",   "眼跳测占卜", "耳热测占卜",   "耳鸣测占卜",
+                                  "---",        "手机号码分析", "QQ号码分析", "更多数字分析", "网名分析",
+                                  "---",        "生男生女",     "万年历法",   "---",          "造命(&P)"}));
+    EXPECT_EQ(Captions(bar[7].children), (std::vector<std::string>{"客户服务", "给我们发邮件", "公司主页",
+                                                                   "关于系统", "---", "软件升级"}));
 
     const auto& tools = bar[6].children;
-    for (int kind = 0; kind < 7; ++kind) EXPECT_EQ(tools[3 + kind].command, (Command{CommandKind::Omen, kind, {}}));
+    for (int kind = 0; kind < 7; ++kind)
+        EXPECT_EQ(tools[3 + kind].command, (Command{CommandKind::Omen, kind, {}}));
     EXPECT_EQ(Child(tools, "万年历法")->command.kind, CommandKind::Calendar);
     EXPECT_EQ(Child(tools, "万年历法")->objectName, "dxBarButton43");
     EXPECT_EQ(Child(bar[5].children, "黄道吉日")->objectName, "dxBarButton171");
@@ -85,7 +88,8 @@ TEST_F(ShippedMenus, CatalogueHintsAndLinks) {
             ++entries;
             if (HintDisablesEntry(n.hint)) {
                 ++qualifying;
-                EXPECT_EQ(n.command.kind, CommandKind::None) << n.caption;  // a linked entry must keep its link
+                EXPECT_EQ(n.command.kind, CommandKind::None)
+                    << n.caption;  // a linked entry must keep its link
             }
             if (!n.hint.empty()) ++hints[n.hint];
             if (n.command.kind != CommandKind::None) linked.emplace_back(path + "/" + n.caption, n.command);
@@ -178,8 +182,8 @@ TEST(MenuTable, HintRule) {
     struct Case {
         const char* hint;
         bool disables;
-    } cases[] = {{"F1", true}, {"  F512 ", true}, {"FF458", true}, {"F", true}, {"f493", false},
-                 {"19", false}, {"", false}, {"   ", false}, {" xF", false}};
+    } cases[] = {{"F1", true},  {"  F512 ", true}, {"FF458", true}, {"F", true},   {"f493", false},
+                 {"19", false}, {"", false},       {"   ", false},  {" xF", false}};
     for (const Case& c : cases) EXPECT_EQ(HintDisablesEntry(c.hint), c.disables) << c.hint;
 }
 

@@ -26,10 +26,13 @@ protected:
                      "CREATE TABLE bihua (hanzi TEXT, num TEXT);"
                      "INSERT INTO bihua VALUES ('张章', '11'), ('三', '3'), ('王', '4');"
                      "CREATE TABLE namefx (num TEXT, content TEXT);"
-                     "INSERT INTO namefx VALUES ('12', '  " + Stored("天格之读") + "  '), ('4', '" + Stored("地格之读") +
-                         "'), ('14', '" + Stored("十四之读") + "'), ('2', 'ZZ" + Stored("外格之读") + "');"
-                     "CREATE TABLE sancai (title TEXT, content TEXT);"
-                     "INSERT INTO sancai VALUES ('木火火', '" + Stored("三才之读") + "');");
+                     "INSERT INTO namefx VALUES ('12', '  " +
+                         Stored("天格之读") + "  '), ('4', '" + Stored("地格之读") + "'), ('14', '" +
+                         Stored("十四之读") + "'), ('2', 'ZZ" + Stored("外格之读") +
+                         "');"
+                         "CREATE TABLE sancai (title TEXT, content TEXT);"
+                         "INSERT INTO sancai VALUES ('木火火', '" +
+                         Stored("三才之读") + "');");
         window = std::make_unique<TFrmmain>();
         window->show();  // binds the name query to the content file
     }
@@ -85,7 +88,7 @@ TEST_F(NameReadings, NameAnalysisWritesTheFiveGrids) {
     EXPECT_EQ(lines[19], "人格14分析:");
     EXPECT_EQ(lines[20], "    十四之读");
     EXPECT_EQ(lines[23], "    外格之读");
-    EXPECT_EQ(fake.beeps, 1);  // the stored text's bad pair "ZZ"
+    EXPECT_EQ(fake.beeps, 1);                                   // the stored text's bad pair "ZZ"
     EXPECT_EQ(window->Result().textCursor().blockNumber(), 1);  // scrolled back to the top
     EXPECT_TRUE(fake.errors.isEmpty());
 }
@@ -98,7 +101,8 @@ TEST_F(NameReadings, ThreeTalents) {
 
     Type("NameA", "王");  // 天格 5, 人格 7, 地格 4: 土金火, not stored
     Click("btnThreeTalents");
-    EXPECT_EQ(Pane(), (QStringList{"王三,您的三才为土金火,经系统分析如下:", "", "", "    无结果,请听下回分解"}));
+    EXPECT_EQ(Pane(),
+              (QStringList{"王三,您的三才为土金火,经系统分析如下:", "", "", "    无结果,请听下回分解"}));
 }
 
 TEST_F(NameReadings, MissingNamesWriteNothing) {
@@ -132,7 +136,8 @@ TEST_F(NameReadings, SavedFromTheBarUnderTheSubjectsName) {
     Click("btnSave");
     ASSERT_EQ(fake.saveRequests.size(), 1u);
     EXPECT_EQ(fake.saveRequests[0].suggested, "张三");
-    EXPECT_EQ(ReadFile(dir.File("张三.txt")), Utf8ToGbk("张三,您的三才为木火火,经系统分析如下:\r\n\r\n\r\n    三才之读\r\n"));
+    EXPECT_EQ(ReadFile(dir.File("张三.txt")),
+              Utf8ToGbk("张三,您的三才为木火火,经系统分析如下:\r\n\r\n\r\n    三才之读\r\n"));
     Click("btnPrint");
     ASSERT_EQ(fake.printed.size(), 1u);
     EXPECT_EQ(fake.printed[0].lines.last(), "    三才之读");

@@ -49,9 +49,11 @@ TEST_F(Pane, SaveWritesGbkWithCrLfAndAppendsTxt) {
     EXPECT_EQ(fake.saveRequests[0].title, "保存");
     EXPECT_EQ(fake.saveRequests[0].filter, "文本文件|*.txt");
     EXPECT_EQ(fake.saveRequests[0].suggested, "张三");
-    EXPECT_EQ(FileBytes(Path("张三.txt")),
-              QByteArray("\xD5\xC5\xC8\xFD,\xC4\xFA\xB5\xC4\xC9\xFA\xD0\xA4\xCE\xAA\xCA\xF3,"
-                         "\xBE\xAD\xCF\xB5\xCD\xB3\xB7\xD6\xCE\xF6\xC8\xE7\xCF\xC2:\r\n\r\n\r\n    \xB6\xC1\xCA\xFD\r\n"));
+    EXPECT_EQ(
+        FileBytes(Path("张三.txt")),
+        QByteArray(
+            "\xD5\xC5\xC8\xFD,\xC4\xFA\xB5\xC4\xC9\xFA\xD0\xA4\xCE\xAA\xCA\xF3,"
+            "\xBE\xAD\xCF\xB5\xCD\xB3\xB7\xD6\xCE\xF6\xC8\xE7\xCF\xC2:\r\n\r\n\r\n    \xB6\xC1\xCA\xFD\r\n"));
     EXPECT_EQ(last, Path("张三"));
 
     // The next save without a subject offers "*.txt", since the last path holds a separator.
@@ -65,7 +67,8 @@ TEST_F(Pane, SaveSuggestionsAndNothingToSave) {
     struct Case {
         const char* suggested;
         const char* offered;
-    } cases[] = {{"张三", "张三"}, {" 李 四 ", "李 四"}, {"王?", "*.txt"}, {"a|b", "*.txt"}, {"x<y", "*.txt"}};
+    } cases[] = {
+        {"张三", "张三"}, {" 李 四 ", "李 四"}, {"王?", "*.txt"}, {"a|b", "*.txt"}, {"x<y", "*.txt"}};
     pane.SetLines({"x"});
     for (const Case& c : cases) {
         fake.nextSaveName.reset();  // the user cancels: nothing is written

@@ -41,32 +41,35 @@ TEST(Grids, WorkedCases) {
         const char* given;
         std::vector<int> grids;  // 天 地 人 总 外
     } cases[] = {
-        {"甲", "乙", {8, 6, 12, 12, 2}},        // one + one
-        {"甲", "乙丙", {8, 14, 12, 21, 10}},    // one + two: 外格 = n(G2) + 1
-        {"丁戊", "己", {10, 9, 14, 18, 5}},     // two + one
-        {"丁戊", "乙丙", {10, 14, 11, 24, 14}}, // two + two
-        {"甲", "庚", {8, 1, 7, 7, 2}},          // an unknown character counts 0
-        {"庚辛", "乙", {0, 6, 5, 5, 1}},        // a surname none of whose characters is known: 天格 0
+        {"甲", "乙", {8, 6, 12, 12, 2}},         // one + one
+        {"甲", "乙丙", {8, 14, 12, 21, 10}},     // one + two: 外格 = n(G2) + 1
+        {"丁戊", "己", {10, 9, 14, 18, 5}},      // two + one
+        {"丁戊", "乙丙", {10, 14, 11, 24, 14}},  // two + two
+        {"甲", "庚", {8, 1, 7, 7, 2}},           // an unknown character counts 0
+        {"庚辛", "乙", {0, 6, 5, 5, 1}},         // a surname none of whose characters is known: 天格 0
     };
-    for (const Case& c : cases) EXPECT_EQ(Grids(c.surname, c.given, strokes), c.grids) << c.surname << c.given;
+    for (const Case& c : cases)
+        EXPECT_EQ(Grids(c.surname, c.given, strokes), c.grids) << c.surname << c.given;
 }
 
 TEST(Grids, ThreeCharacterGivenName) {
     FakeStrokes strokes({{"甲", 7}, {"乙", 5}, {"丙", 9}, {"丁", 4}});
     std::vector<int> g = Grids("甲", "乙丙丁", strokes);
-    EXPECT_EQ(g[kDiGe], 14);             // the first two characters only
+    EXPECT_EQ(g[kDiGe], 14);               // the first two characters only
     EXPECT_EQ(g[kZongGe], 7 + 5 + 9 + 4);  // the second and third both count
     EXPECT_EQ(g[kWaiGe], 25 - 12 + 1);
-    for (const std::string& asked : strokes.asked) EXPECT_LE(asked.size(), 3u) << asked;  // one character a lookup
+    for (const std::string& asked : strokes.asked)
+        EXPECT_LE(asked.size(), 3u) << asked;  // one character a lookup
 }
 
 TEST(ElementTitle, ByLastDigit) {
     struct Case {
         int t, r, d;
         const char* title;
-    } cases[] = {{8, 12, 6, "金木土"}, {10, 20, 30, "水水水"}, {9, 19, 11, "水水木"}, {0, 3, 4, "水火火"},
-                 {5, 16, 27, "土土金"}, {-3, 1, 2, "木木"}};
-    for (const Case& c : cases) EXPECT_EQ(GetElementTitle(c.t, c.r, c.d), c.title) << c.t << "," << c.r << "," << c.d;
+    } cases[] = {{8, 12, 6, "金木土"}, {10, 20, 30, "水水水"}, {9, 19, 11, "水水木"},
+                 {0, 3, 4, "水火火"},  {5, 16, 27, "土土金"},  {-3, 1, 2, "木木"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(GetElementTitle(c.t, c.r, c.d), c.title) << c.t << "," << c.r << "," << c.d;
 }
 
 TEST(Readings, ShownFormAndStatements) {
@@ -102,7 +105,8 @@ TEST(Readings, PaneLines) {
     for (int i : {1, 2, 8, 9, 11, 15, 18, 21}) EXPECT_EQ(lines[static_cast<size_t>(i)], "") << i;
 
     EXPECT_EQ(ThreeTalentLines("张", "三", "金木土", kNoReading),
-              (std::vector<std::string>{"张三,您的三才为金木土,经系统分析如下:", "", "", std::string("    ") + kNoReading}));
+              (std::vector<std::string>{"张三,您的三才为金木土,经系统分析如下:", "", "",
+                                        std::string("    ") + kNoReading}));
 }
 
 TEST(StrokeLookup, FromTheDatabase) {
@@ -121,7 +125,8 @@ TEST(StrokeLookup, FromTheDatabase) {
 
 TEST(StrokeLookup, BuiltContentCountsByKangxi) {
     ScopedProgramDir programDir(KELVARO_BIN_DIR);
-    if (!std::filesystem::exists(std::string(KELVARO_BIN_DIR) + "/VorFile.dll")) GTEST_SKIP() << "content not built";
+    if (!std::filesystem::exists(std::string(KELVARO_BIN_DIR) + "/VorFile.dll"))
+        GTEST_SKIP() << "content not built";
     struct Case {
         const char* hanzi;
         int strokes;

@@ -46,11 +46,20 @@ TEST(DateTexts, ParsedByTheShortDateFormat) {
         const char* text;
         QDate date;
     } cases[] = {
-        {"2010-5-1", QDate(2010, 5, 1)},   {"2010-05-01", QDate(2010, 5, 1)}, {" 2024-2-29 ", QDate(2024, 2, 29)},
-        {"2023-2-29", QDate()},            {"2010-13-1", QDate()},            {"2010-5", QDate()},
-        {"2010/5/1", QDate()},             {"abcd-5-1", QDate()},             {"", QDate()},
-        {"2010-5-1-2", QDate()},           {"2010--1", QDate()},
-        {"24-2-10", QDate(2024, 2, 10)},   {"30-1-1", QDate(1930, 1, 1)},     {"201-1-1", QDate(201, 1, 1)},
+        {"2010-5-1", QDate(2010, 5, 1)},
+        {"2010-05-01", QDate(2010, 5, 1)},
+        {" 2024-2-29 ", QDate(2024, 2, 29)},
+        {"2023-2-29", QDate()},
+        {"2010-13-1", QDate()},
+        {"2010-5", QDate()},
+        {"2010/5/1", QDate()},
+        {"abcd-5-1", QDate()},
+        {"", QDate()},
+        {"2010-5-1-2", QDate()},
+        {"2010--1", QDate()},
+        {"24-2-10", QDate(2024, 2, 10)},
+        {"30-1-1", QDate(1930, 1, 1)},
+        {"201-1-1", QDate(201, 1, 1)},
     };
     for (const Case& c : cases) {
         auto parsed = ParseShortDate(QString::fromUtf8(c.text));

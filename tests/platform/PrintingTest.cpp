@@ -33,7 +33,9 @@ TEST(Printing, LinesReachThePageInOrderWithTheirSettings) {
 
     const QString text = PdfText(pdf);
     ASSERT_FALSE(text.isEmpty()) << "pdftotext gave nothing";
-    auto at = [&](const QString& needle) { return text.indexOf(needle.normalized(QString::NormalizationForm_KC)); };
+    auto at = [&](const QString& needle) {
+        return text.indexOf(needle.normalized(QString::NormalizationForm_KC));
+    };
     const int a = at("甲辰年 正月初一"), b = at("宜：祭祀 祈福"), c = at("第119行");
     EXPECT_GE(a, 0);
     EXPECT_GT(b, a);
@@ -52,7 +54,8 @@ TEST(Printing, FilterTextBecomesQtFilters) {
 #include "platform/FakePlatform.h"
 
 TEST(Printing, WithoutAPrinterTheUserIsTold) {
-    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer; not printing to it";
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has a printer; not printing to it";
     FakePlatform fake;  // records the message the real printing service shows
     QtPrinting printing;
     EXPECT_FALSE(printing.PrintLines({"一行"}, PageSettings{}, "Kelvaro"));

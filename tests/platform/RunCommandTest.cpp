@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/RunCommand.h"
 #include "platform/FakePlatform.h"
+#include "platform/RunCommand.h"
 #include "store/Errors.h"
 #include "text/Convert.h"
 

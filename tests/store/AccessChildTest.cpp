@@ -52,11 +52,27 @@ TEST(RunInChild, AChildThatDiesOrLeavesByExitFails) {
         const char* name;
         std::function<std::string()> work;
     } cases[] = {
-        {"segfault", [] { std::raise(SIGSEGV); return std::string(); }},
-        {"abort", [] { std::abort(); return std::string(); }},
+        {"segfault",
+         [] {
+             std::raise(SIGSEGV);
+             return std::string();
+         }},
+        {"abort",
+         [] {
+             std::abort();
+             return std::string();
+         }},
         // libmdb calls exit() on some errors; that must not pass for success.
-        {"exit(0)", [] { std::exit(0); return std::string(); }},
-        {"exit(1)", [] { std::exit(1); return std::string(); }},
+        {"exit(0)",
+         [] {
+             std::exit(0);
+             return std::string();
+         }},
+        {"exit(1)",
+         [] {
+             std::exit(1);
+             return std::string();
+         }},
     };
     for (const Case& c : cases) {
         ChildOutcome out = RunInChild(c.work, Limits());
@@ -72,10 +88,18 @@ TEST(RunInChild, ExitInTheChildRunsNoneOfTheParentsExitHandlers) {
     // Registered in the parent, inherited by the child: the child must not run it.
     static bool registered = false;
     if (!registered) {
-        std::atexit([] { if (!marker.empty()) WriteFile(marker, "ran"); });
+        std::atexit([] {
+            if (!marker.empty()) WriteFile(marker, "ran");
+        });
         registered = true;
     }
-    EXPECT_FALSE(RunInChild([] { std::exit(0); return std::string(); }, Limits()).ok);
+    EXPECT_FALSE(RunInChild(
+                     [] {
+                         std::exit(0);
+                         return std::string();
+                     },
+                     Limits())
+                     .ok);
     EXPECT_FALSE(std::filesystem::exists(marker));
     marker.clear();
 }

@@ -10,7 +10,8 @@
 #include <vector>
 
 std::string AccessSampleDir() {
-    const std::filesystem::path dir = std::filesystem::path(KELVARO_SOURCE_DIR) / ".." / "shared" / "fixtures" / "access";
+    const std::filesystem::path dir =
+        std::filesystem::path(KELVARO_SOURCE_DIR) / ".." / "shared" / "fixtures" / "access";
     std::error_code ec;
     return std::filesystem::is_directory(dir, ec) ? dir.lexically_normal().string() : std::string();
 }
@@ -46,7 +47,9 @@ std::string InsertTable1Row(const std::string& path, const Table1Row& row) {
     for (unsigned i = 0; i < table->num_cols && error.empty(); ++i) {
         auto* col = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
         std::vector<char>& buf = storage[i];
-        auto raw = [&](const void* p, size_t n) { buf.assign(static_cast<const char*>(p), static_cast<const char*>(p) + n); };
+        auto raw = [&](const void* p, size_t n) {
+            buf.assign(static_cast<const char*>(p), static_cast<const char*>(p) + n);
+        };
         bool isNull = false;
         const std::string name = col->name;
         if (name == "A" || name == "B") {

@@ -57,7 +57,8 @@ class AccessTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (AccessSampleDir().empty())
-            GTEST_SKIP() << "../shared/fixtures/access is absent beside the source tree; Access sample tests skipped";
+            GTEST_SKIP()
+                << "../shared/fixtures/access is absent beside the source tree; Access sample tests skipped";
         cache_ = std::make_unique<ScopedEnv>("XDG_CACHE_HOME", dir_.File("cache").c_str());
         programDir_ = std::make_unique<ScopedProgramDir>(dir_.path().string());
         ForgetAccessImports();
@@ -116,11 +117,13 @@ TEST_F(AccessTest, EveryTableAndValueOfBothSamples) {
                   (Rows{{"Table1"}, {"Table2"}, {"Table3"}, {"Table4"}}));
         EXPECT_EQ(Select(path, "select * from Table1 order by A"), kTable1);
         // The stored types: text, integers, a double, dates and currency as their texts, a boolean as 0/1.
-        EXPECT_EQ(Select(path,
-                         "select typeof(A), typeof(B), typeof(C), typeof(D), typeof(E), typeof(F), typeof(G), "
-                         "typeof(H), typeof(I) from Table1 where A = 'abcdefg'"),
-                  (Rows{{"text", "text", "integer", "integer", "integer", "real", "text", "text", "integer"}}));
-        EXPECT_EQ(Select(path, "select F from Table1 where A = 'abcdefg' and F = 444.555"), (Rows{{"444.555"}}));
+        EXPECT_EQ(
+            Select(path,
+                   "select typeof(A), typeof(B), typeof(C), typeof(D), typeof(E), typeof(F), typeof(G), "
+                   "typeof(H), typeof(I) from Table1 where A = 'abcdefg'"),
+            (Rows{{"text", "text", "integer", "integer", "integer", "real", "text", "text", "integer"}}));
+        EXPECT_EQ(Select(path, "select F from Table1 where A = 'abcdefg' and F = 444.555"),
+                  (Rows{{"444.555"}}));
 
         Rows columns2;
         for (int i = 1; i <= 89; ++i) columns2.push_back({"column" + std::to_string(i), "TEXT"});
@@ -128,12 +131,14 @@ TEST_F(AccessTest, EveryTableAndValueOfBothSamples) {
         EXPECT_EQ(Select(path, "select name, type from pragma_table_info('Table3')"),
                   (Rows{{"a", "INTEGER"}, {"b", "TEXT"}}));
         // A replication id is kept as its text.
-        EXPECT_EQ(Select(path, "select name, type from pragma_table_info('Table4')"), (Rows{{"name", "TEXT"}, {"data", "TEXT"}}));
+        EXPECT_EQ(Select(path, "select name, type from pragma_table_info('Table4')"),
+                  (Rows{{"name", "TEXT"}, {"data", "TEXT"}}));
         for (const char* table : {"Table2", "Table3", "Table4"})
             EXPECT_TRUE(Select(path, std::string("select * from ") + table).empty()) << table;
         // The file's indexes come along, once per key.
-        EXPECT_EQ(Select(path, "select tbl_name, group_concat(name) from (select * from sqlite_master where type = "
-                               "'index' order by name) group by tbl_name order by tbl_name"),
+        EXPECT_EQ(Select(path,
+                         "select tbl_name, group_concat(name) from (select * from sqlite_master where type = "
+                         "'index' order by name) group by tbl_name order by tbl_name"),
                   (Rows{{"Table1", "Table1#0,Table1#1"},
                         {"Table2", "Table2#0,Table2#1,Table2#2,Table2#3"},
                         {"Table3", "Table3#0"},
@@ -145,7 +150,8 @@ TEST_F(AccessTest, EveryTableAndValueOfBothSamples) {
 // Runs mdb-export on every table and compares its text with the imported copy's; a second
 // opinion on each value, from libmdb's own conversions.
 Rows ExportedRows(const std::string& path, const std::string& table) {
-    const std::string cmd = "mdb-export -H -Q -d '\t' -D '%Y-%m-%d' -T '%Y-%m-%d %H:%M:%S' '" + path + "' '" + table + "'";
+    const std::string cmd =
+        "mdb-export -H -Q -d '\t' -D '%Y-%m-%d' -T '%Y-%m-%d %H:%M:%S' '" + path + "' '" + table + "'";
     Rows rows;
     std::FILE* p = popen(cmd.c_str(), "r");
     if (!p) return rows;
@@ -268,14 +274,17 @@ TEST_F(AccessTest, ChineseRowsAddedWithMdbInsertRowAreFoundByDate) {
     EXPECT_EQ(almanac.FieldByName("I").AsFloat(), 1);
 
     // 29 February, where libmdb 1.0.0's own conversion is a day off, and a time of day.
-    EXPECT_EQ(LookupRow(GetFileConnStr(), "Select top 1 * from Table1 where G = #2024-2-29 18:00#"),
-              (std::vector<std::string>{"甲辰年 正月二十", "宜：祭祀 祈福；忌：动土", "255", "32767", "-2147483648",
-                                        "-0.125", "2024-02-29 18:00:00", "922337203685477.5807", "0"}));
+    EXPECT_EQ(
+        LookupRow(GetFileConnStr(), "Select top 1 * from Table1 where G = #2024-2-29 18:00#"),
+        (std::vector<std::string>{"甲辰年 正月二十", "宜：祭祀 祈福；忌：动土", "255", "32767", "-2147483648",
+                                  "-0.125", "2024-02-29 18:00:00", "922337203685477.5807", "0"}));
     EXPECT_FALSE(LookupRow(GetFileConnStr(), "Select top 1 * from Table1 where G = #2024-2-29#").has_value());
-    EXPECT_FALSE(LookupRow(GetFileConnStr(), "Select top 1 * from Table1 where G = #2024-3-1 18:00#").has_value());
+    EXPECT_FALSE(
+        LookupRow(GetFileConnStr(), "Select top 1 * from Table1 where G = #2024-3-1 18:00#").has_value());
     EXPECT_EQ(LookupRow(GetFileConnStr(), "select count(*) from Table1"), std::vector<std::string>{"4"});
     // The almanac's own statement needs a huangdao table, which this file cannot have.
-    EXPECT_THROW(LookupRow(GetFileConnStr(), "Select top 1 * from huangdao where gn = #2010-5-1#"), AbortCommand);
+    EXPECT_THROW(LookupRow(GetFileConnStr(), "Select top 1 * from huangdao where gn = #2010-5-1#"),
+                 AbortCommand);
 }
 
 // Jet 3 keeps text in the code page named in its header. The sample's is 1252, which holds no
@@ -295,7 +304,8 @@ TEST_F(AccessTest, Jet3TextInTheCodePageOfItsHeader) {
     ASSERT_EQ(InsertTable1Row(path, row), "");
     EXPECT_EQ(LookupRow(GetFileConnStr(), "select A, B, G from Table1 where G = #2010-5-1#"),
               (std::vector<std::string>{"农历 黄道", "吉日", "2010-05-01"}));
-    EXPECT_EQ(LookupRow(GetFileConnStr(), "select A from Table1 where C = 2"), std::vector<std::string>{"abcdefg"});
+    EXPECT_EQ(LookupRow(GetFileConnStr(), "select A from Table1 where C = 2"),
+              std::vector<std::string>{"abcdefg"});
 }
 
 struct FileId {
@@ -316,7 +326,8 @@ TEST_F(AccessTest, OneImportPerVersionOfTheFile) {
     const FileId first = IdOf(copy);
 
     // Every lookup shares it: the same copy, untouched, in this process and in a later one.
-    EXPECT_EQ(LookupRow(GetFileConnStr(), "select A from Table1 where C = 2"), std::vector<std::string>{"abcdefg"});
+    EXPECT_EQ(LookupRow(GetFileConnStr(), "select A from Table1 where C = 2"),
+              std::vector<std::string>{"abcdefg"});
     EXPECT_EQ(ImportAccessDatabase(dir_.path().string() + "//VorFile.dll"), copy);
     ForgetAccessImports();
     EXPECT_EQ(ImportAccessDatabase(path), copy);
@@ -325,7 +336,8 @@ TEST_F(AccessTest, OneImportPerVersionOfTheFile) {
 
     // A changed file is imported again and its earlier copy removed.
     ASSERT_EQ(InsertTable1Row(path, AlmanacRow()), "");
-    EXPECT_EQ(LookupRow(GetFileConnStr(), "select A from Table1 where C = 7"), std::vector<std::string>{"庚寅年 三月十八"});
+    EXPECT_EQ(LookupRow(GetFileConnStr(), "select A from Table1 where C = 7"),
+              std::vector<std::string>{"庚寅年 三月十八"});
     const std::string second = ImportAccessDatabase(path);
     EXPECT_NE(second, copy);
     EXPECT_EQ(CacheFiles(), std::vector<std::string>{fs::path(second).filename().string()});
@@ -350,20 +362,23 @@ TEST_F(AccessTest, CacheDirectoryFollowsXdgThenHome) {
         ScopedEnv xdg("XDG_CACHE_HOME", nullptr);
         ScopedEnv home("HOME", dir_.File("home").c_str());
         EXPECT_EQ(AccessCacheDir(), dir_.File("home") + "/.cache/kelvaro");
-        EXPECT_EQ(fs::path(ImportAccessDatabase(path)).parent_path(), fs::path(dir_.File("home")) / ".cache" / "kelvaro");
+        EXPECT_EQ(fs::path(ImportAccessDatabase(path)).parent_path(),
+                  fs::path(dir_.File("home")) / ".cache" / "kelvaro");
         ScopedEnv relative("XDG_CACHE_HOME", "relative/cache");  // not absolute: ignored
         EXPECT_EQ(AccessCacheDir(), dir_.File("home") + "/.cache/kelvaro");
     }
     EXPECT_EQ(AccessCacheDir(), dir_.File("cache") + "/kelvaro");
     ForgetAccessImports();
     EXPECT_EQ(fs::path(ImportAccessDatabase(path)).parent_path(), fs::path(dir_.File("cache")) / "kelvaro");
-    EXPECT_EQ(fs::status(dir_.File("cache") + "/kelvaro").permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_EQ(fs::status(dir_.File("cache") + "/kelvaro").permissions() & fs::perms::all,
+              fs::perms::owner_all);
 }
 
 // Zeroes `count` pages from `first`.
 std::string ZeroPages(std::string bytes, size_t pageSize, size_t first, size_t count = 1) {
     for (size_t p = first; p < first + count && (p + 1) * pageSize <= bytes.size(); ++p)
-        std::fill(bytes.begin() + static_cast<long>(p * pageSize), bytes.begin() + static_cast<long>((p + 1) * pageSize), '\0');
+        std::fill(bytes.begin() + static_cast<long>(p * pageSize),
+                  bytes.begin() + static_cast<long>((p + 1) * pageSize), '\0');
     return bytes;
 }
 
@@ -420,11 +435,13 @@ TEST_F(AccessTest, DamagedCopiesFailTheOpenQuickly) {
 
         cases.push_back({tag + "zero bytes", ""});
         cases.push_back({tag + "random bytes", random});
-        cases.push_back({tag + "first page, then random bytes", good.substr(0, pageSize) + random.substr(pageSize)});
+        cases.push_back(
+            {tag + "first page, then random bytes", good.substr(0, pageSize) + random.substr(pageSize)});
         cases.push_back({tag + "the header page alone", good.substr(0, pageSize)});
         cases.push_back({tag + "the header's first bytes alone", good.substr(0, 0x15)});
         cases.push_back({tag + "truncated to half", good.substr(0, good.size() / 2 / pageSize * pageSize)});
-        cases.push_back({tag + "truncated before Table1's rows", good.substr(0, table1Data.front() * pageSize)});
+        cases.push_back(
+            {tag + "truncated before Table1's rows", good.substr(0, table1Data.front() * pageSize)});
         cases.push_back({tag + "truncated mid-page", good.substr(0, good.size() - 100)});
         cases.push_back({tag + "unknown version byte", badVersion});
         cases.push_back({tag + "catalogue page zeroed", ZeroPages(good, pageSize, 2)});
@@ -440,7 +457,8 @@ TEST_F(AccessTest, DamagedCopiesFailTheOpenQuickly) {
         // A generous guard against a hang; the import's own speed is measured in bench/store.
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.name;
         // Nothing half-made is left in the cache.
-        for (const std::string& name : CacheFiles()) EXPECT_EQ(name.find(".tmp"), std::string::npos) << c.name << name;
+        for (const std::string& name : CacheFiles())
+            EXPECT_EQ(name.find(".tmp"), std::string::npos) << c.name << name;
         // A damaged file is not imported again on every lookup, nor does it ever start working.
         EXPECT_THROW(LookupRow(GetFileConnStr(), "select A from Table1"), AbortCommand) << c.name;
     }
@@ -450,8 +468,8 @@ TEST_F(AccessTest, DamagedCopiesFailTheOpenQuickly) {
 // libmdb 1.0.0 reads these samples for ever when one page of a long memo chain in a system
 // table is zeroed (found by zeroing each page in turn); the wall clock ends the import.
 TEST_F(AccessTest, AnImportThatHangsIsStopped) {
-    for (const auto& [sample, pageSize, page] : {std::tuple{kJet4, size_t{4096}, size_t{705}},
-                                                 std::tuple{kJet3, size_t{2048}, size_t{47}}}) {
+    for (const auto& [sample, pageSize, page] :
+         {std::tuple{kJet4, size_t{4096}, size_t{705}}, std::tuple{kJet3, size_t{2048}, size_t{47}}}) {
         const std::string good = ReadFile(Unpack(sample, "sound.mdb"));
         ASSERT_EQ(PagesOf(good, pageSize, std::nullopt).size() > 0, true);
         const std::string path = dir_.File("VorFile.dll");

@@ -15,8 +15,8 @@ using namespace std::chrono;
 
 std::string DateOf(const year_month_day& ymd) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
-                  static_cast<unsigned>(ymd.day()));
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
+                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
     return buf;
 }
 
@@ -125,7 +125,8 @@ TEST(CheckJetHeader, SignatureVersionAndWholePages) {
         {"Jet 4 with a page cut short", JetHead(1) + std::string(4095 - 21, '\0'), false, 0},
         {"unknown version", JetHead(7) + std::string(4096 - 21, '\0'), false, 0},
         {"ACE signature", JetHead(2, "Standard ACE DB") + std::string(4096 - 21, '\0'), false, 0},
-        {"wrong magic", std::string("\x01\x01\x00\x00", 4) + JetHead(1).substr(4) + std::string(4096 - 21, '\0'), false, 0},
+        {"wrong magic",
+         std::string("\x01\x01\x00\x00", 4) + JetHead(1).substr(4) + std::string(4096 - 21, '\0'), false, 0},
         {"header cut before the version", JetHead(1).substr(0, 20), false, 0},
         {"zero bytes", "", false, 0},
     };

@@ -4,12 +4,15 @@
 
 TEST(ConnStr, BuiltFromTheProgramDirectory) {
     ScopedProgramDir dir("/opt/kelvaro/");
-    EXPECT_EQ(GetDreamConnStr(),
-              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/kelvaro//dream.dll;Persist Security Info=True");
-    EXPECT_EQ(GetFileConnStr(),
-              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/kelvaro//VorFile.dll;Persist Security Info=True");
-    EXPECT_EQ(GetBirthConnStr(),
-              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/kelvaro//VorBirth.dll;Persist Security Info=True");
+    EXPECT_EQ(
+        GetDreamConnStr(),
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/kelvaro//dream.dll;Persist Security Info=True");
+    EXPECT_EQ(
+        GetFileConnStr(),
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/kelvaro//VorFile.dll;Persist Security Info=True");
+    EXPECT_EQ(
+        GetBirthConnStr(),
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/kelvaro//VorBirth.dll;Persist Security Info=True");
     EXPECT_EQ(DataSourceOf(GetFileConnStr()), "/opt/kelvaro//VorFile.dll");
 }
 

@@ -27,7 +27,8 @@ TEST(TranslateJetSql, RewritesTopAndDateLiterals) {
         {"select * from t where d = #2010-5-1 13:05#", "select * from t where d = '2010-05-01 13:05:00'"},
         {"select * from t where d = #2010-5-1 0:00:00#", "select * from t where d = '2010-05-01'"},
         // Nothing else is rewritten: the trailing blank, quoted text, a column called top.
-        {"Select content from sancai where title = '木火土' ", "Select content from sancai where title = '木火土' "},
+        {"Select content from sancai where title = '木火土' ",
+         "Select content from sancai where title = '木火土' "},
         {"select a from t where b = 'top 1 #x#'", "select a from t where b = 'top 1 #x#'"},
         {"select top from t", "select top from t"},
         {"select a from t where b = 'O''K'", "select a from t where b = 'O''K'"},

@@ -50,7 +50,8 @@ TEST_F(StoreFixture, ProgramStatementsFindTheirRows) {
     // The sancai statement keeps its trailing blank; texts come back trimmed.
     EXPECT_EQ(Row("Select content from sancai where title = " + Quote("木火土") + " "),
               std::vector<std::string>{"甲乙"});
-    EXPECT_EQ(Row("Select weight from chenggu1 where year =" + Quote("1984")), std::vector<std::string>{"1.2"});
+    EXPECT_EQ(Row("Select weight from chenggu1 where year =" + Quote("1984")),
+              std::vector<std::string>{"1.2"});
     EXPECT_EQ(Row("Select content from namefx where num = " + Quote("7")), std::vector<std::string>{"seven"});
 }
 
@@ -90,9 +91,9 @@ TEST_F(StoreFixture, EmptyResultAndValues) {
 }
 
 TEST_F(StoreFixture, FailingStatementsAbortTheCommand) {
-    for (const char* sql : {"select nope from bihua", "select * from missing_table", "", "   ",
-                            "delete from bihua", "select * from huangdao where gn = #2010-2-30#",
-                            "not sql at all"}) {
+    for (const char* sql :
+         {"select nope from bihua", "select * from missing_table", "", "   ", "delete from bihua",
+          "select * from huangdao where gn = #2010-2-30#", "not sql at all"}) {
         EXPECT_THROW(LookupRow(GetFileConnStr(), sql), AbortCommand) << sql;
     }
     // Nothing was written by the statement that tried.
@@ -133,7 +134,8 @@ TEST_F(StoreFixture, DamagedFilesFailTheOpen) {
         {"bad page size", badPageSize},
         {"magic only", std::string("SQLite format 3\0", 16)},
         {"text file", "just some text\n"},
-        {"jet header without engine", std::string("\x00\x01\x00\x00Standard Jet DB\x00", 20) + std::string(4076, '\0')},
+        {"jet header without engine",
+         std::string("\x00\x01\x00\x00Standard Jet DB\x00", 20) + std::string(4076, '\0')},
     };
     for (const Case& c : cases) {
         WriteFile(dir.File("VorFile.dll"), c.bytes);

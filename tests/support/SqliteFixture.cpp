@@ -26,7 +26,8 @@ void MakeSqliteDb(const std::string& path, const std::string& sql) {
     std::filesystem::remove(path);
     sqlite3* db = nullptr;
     char* err = nullptr;
-    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK || sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
+    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK ||
+        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
         std::fprintf(stderr, "fixture SQL failed: %s\n", err ? err : sqlite3_errmsg(db));
         std::abort();
     }

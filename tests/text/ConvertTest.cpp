@@ -9,7 +9,12 @@ TEST(Convert, ReadsIntegers) {
         const char* text;
         std::int64_t value;
     } cases[] = {
-        {"0", 0}, {"81", 81}, {"0081", 81}, {" 42 ", 42}, {"-1", -1}, {"+7", 7},
+        {"0", 0},
+        {"81", 81},
+        {"0081", 81},
+        {" 42 ", 42},
+        {"-1", -1},
+        {"+7", 7},
         {"9223372036854775807", std::numeric_limits<std::int64_t>::max()},
         {"-9223372036854775808", std::numeric_limits<std::int64_t>::min()},
     };
