@@ -11,11 +11,15 @@
 #include "almanac/huangdao.h"
 #include "app/Startup.h"
 #include "app/Uabout.h"
+#include "articles/ImageInfo.h"
+#include "articles/UntNote.h"
 #include "app/Unt_Main.h"
 #include "app/Unt_servers.h"
 #include "numbers/NumberForm.h"
 #include "numbers/UntWangm.h"
 #include "numbers/Unt_sjcs.h"
+#include "readings/UntOnther.h"
+#include "readings/Untgz.h"
 #include "platform/FakePlatform.h"
 
 namespace {
@@ -85,6 +89,31 @@ std::vector<GalleryShot> GalleryShots() {
          [](TFrmmain& m) {
              return ToolWithReading<TFrmWangming>(m, CommandKind::NetName, &TFrmmain::OpenNetName, "王小明");
          }},
+        {QStringLiteral("bone-weight"),
+         [](TFrmmain& m) -> QWidget* {
+             m.OpenBoneWeight();
+             auto* w = qobject_cast<TFrmgzfx*>(m.ToolWindow(CommandKind::BoneWeight));
+             if (w) w->RunReadingFor("1984", "正", "初一", "0");
+             return w;
+         }},
+        {QStringLiteral("baby-sex"),
+         [](TFrmmain& m) {
+             m.OpenBabySex();
+             return m.ToolWindow(CommandKind::BabySex);
+         }},
+        {QStringLiteral("omens-sneeze"),
+         [](TFrmmain& m) -> QWidget* {
+             m.OpenOmens(0, "打喷嚏占卜吉凶");
+             return LastOmenWindow();
+         }},
+        {QStringLiteral("omens-ringing-ears"),
+         [](TFrmmain& m) -> QWidget* {
+             m.OpenOmens(6, "耳鸣测吉凶");
+             return LastOmenWindow();
+         }},
+        {QStringLiteral("article"), [](TFrmmain& m) -> QWidget* { return ShowArticle("b1", &m); }},
+        {QStringLiteral("illustrated-article"),
+         [](TFrmmain& m) -> QWidget* { return ShowIllustratedArticle(1, "旺夫家居风水设计 [图]", &m); }},
         {QStringLiteral("customer-service"),
          [](TFrmmain& m) {
              m.OpenCustomerService();

@@ -26,11 +26,17 @@
 #include "app/ResultPane.h"
 #include "app/Uabout.h"
 #include "app/Unt_servers.h"
+#include "articles/ImageInfo.h"
+#include "articles/UntNote.h"
 #include "calendar/DateWin.h"
 #include "numbers/UntQQ.h"
 #include "numbers/UntWangm.h"
 #include "numbers/Unt_sjcs.h"
 #include "numbers/Untonteher.h"
+#include "readings/Omens.h"
+#include "readings/UntOnther.h"
+#include "readings/Untabt.h"
+#include "readings/Untgz.h"
 #include "numerology/Grids.h"
 #include "platform/Fonts.h"
 #include "platform/RunCommand.h"
@@ -77,9 +83,6 @@ constexpr PanelButton kLeftButtons[] = {
     {u"生男生女", "babysex", "RzButton32"},   {u"万年历法", "calendar", "RzButton78"},
 };
 
-// The omen windows' titles by kind.
-constexpr const char16_t* kOmenTitles[] = {u"打喷嚏占卜吉凶", u"面热测吉凶", u"心惊测吉凶", u"犬吠测吉凶",
-                                           u"眼跳测吉凶",     u"耳热测吉凶", u"耳鸣测吉凶"};
 
 std::string ReadResource(const QString& name) {
     QFile file(name);
@@ -447,7 +450,7 @@ void TFrmmain::Execute(const Command& command, const QString& caption) {
                 break;
             case CommandKind::Omen:
                 if (command.arg >= 0 && command.arg < 7)
-                    OpenOmens(command.arg, QString::fromUtf16(kOmenTitles[command.arg]));
+                    OpenOmens(command.arg, QString::fromStdString(std::string(OmenTitle(command.arg))));
                 break;
             case CommandKind::Mobile:
                 OpenMobile();
@@ -531,12 +534,6 @@ void TFrmmain::ShowTool(CommandKind kind, QDialog* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     tools_[kind] = window;
     Sys().modal->ShowModal(*window);
-}
-
-void TFrmmain::ShowViewer(QWidget* window) {
-    window->setParent(this, Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
 }
 
 QDialog* TFrmmain::ToolWindow(CommandKind kind) const {
@@ -631,16 +628,16 @@ void TFrmmain::RzButton57Click() {
     OpenAlmanacFor(SYear->currentText(), SMonth->currentText(), Sday->currentText());
 }
 
-void TFrmmain::OpenOmens(int, const QString&) {}
+void TFrmmain::OpenOmens(int kind, const QString& title) { ShowOmenWindow(title, kind, this); }
 void TFrmmain::OpenMobile() { ShowTool(CommandKind::Mobile, new TFrm_SJcs(this)); }
 void TFrmmain::OpenQQ() { ShowTool(CommandKind::QQ, new TFrmQQhm(this)); }
 void TFrmmain::OpenAnyNumber() { ShowTool(CommandKind::AnyNumber, new TFrm_onther(this)); }
 void TFrmmain::OpenNetName() { ShowTool(CommandKind::NetName, new TFrmWangming(this)); }
-void TFrmmain::OpenBabySex() {}
+void TFrmmain::OpenBabySex() { ShowTool(CommandKind::BabySex, new TFrm_NanNv(this)); }
 void TFrmmain::OpenCalendar() { ShowTool(CommandKind::Calendar, new TFRM_Date(this)); }
-void TFrmmain::OpenBoneWeight() {}
-void TFrmmain::OpenArticle(const QString&) {}
-void TFrmmain::OpenIllustrated(int, const QString&) {}
+void TFrmmain::OpenBoneWeight() { ShowTool(CommandKind::BoneWeight, new TFrmgzfx(this)); }
+void TFrmmain::OpenArticle(const QString& code) { ShowArticle(code, this); }
+void TFrmmain::OpenIllustrated(int code, const QString& title) { ShowIllustratedArticle(code, title, this); }
 std::string TFrmmain::GetNamefxText(int grid) {
     auto row = LookupRow(ADOQname, NamefxStatement(grid));
     return row && !row->empty() ? (*row)[0] : std::string(kNoReading);

@@ -105,8 +105,6 @@ private:
     // Destroys a window of the kind left from an earlier opening, keeps the new one in its
     // slot and shows it modally. Closing the window destroys it and clears the slot.
     void ShowTool(CommandKind kind, QDialog* window);
-    // Shows a viewer that is independent of earlier ones and deletes itself when closed.
-    void ShowViewer(QWidget* window);
 
     std::vector<MenuNode> menuTable_;
     std::vector<MenuNode> commandTable_;

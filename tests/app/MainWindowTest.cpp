@@ -227,6 +227,7 @@ TEST_F(MainWindow, ToolCommandsOpenTheirWindows) {
         {"工具(&Q)/更多数字分析", "RzButton30", CommandKind::AnyNumber, "Frm_onther", "任意号码分析"},
         {"工具(&Q)/手机号码分析", "RzButton28", CommandKind::Mobile, "Frm_SJcs", "手机号码测算"},
         {"工具(&Q)/网名分析", "RzButton31", CommandKind::NetName, "FrmWangming", "网名与性格"},
+        {"工具(&Q)/生男生女", "RzButton32", CommandKind::BabySex, "Frm_NanNv", "生男生女"},
     };
     window->show();
     for (const Case& c : cases) {
@@ -244,6 +245,40 @@ TEST_F(MainWindow, ToolCommandsOpenTheirWindows) {
         ASSERT_NE(window->ToolWindow(c.kind), nullptr) << c.button;
         EXPECT_EQ(window->ToolWindow(c.kind)->objectName(), c.objectName);
     }
+    EXPECT_TRUE(fake.errors.isEmpty());
+}
+
+TEST_F(MainWindow, ViewersOpenANewWindowEachTime) {
+    ScopedProgramDir content(KELVARO_BIN_DIR);  // the built content files
+    window->show();
+    auto visible = [](const char* objectName) {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->objectName() == objectName) ++n;
+        return n;
+    };
+    const char* omenTitles[] = {"打喷嚏占卜吉凶", "面热测吉凶", "心惊测吉凶", "犬吠测吉凶",
+                                "眼跳测吉凶",     "耳热测吉凶", "耳鸣测吉凶"};
+    const char* omenEntries[] = {"打喷嚏占卜", "面热测占卜", "心惊测占卜", "犬吠测占卜",
+                                 "眼跳测占卜", "耳热测占卜", "耳鸣测占卜"};
+    for (int kind = 0; kind < 7; ++kind) {
+        Trigger(QString("工具(&Q)/") + QString::fromUtf8(omenEntries[kind]));
+        QWidget* omen = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowTitle() == QString::fromUtf8(omenTitles[kind])) omen = w;
+        ASSERT_NE(omen, nullptr) << omenTitles[kind];
+    }
+    Child<QPushButton>("RzButton21")->click();  // the left panel's 打喷嚏占卜 opens another
+    EXPECT_EQ(visible("FormOnther"), 8);
+
+    Trigger("吉日(&D)/黄道吉日");
+    Child<QPushButton>("RzButton2")->click();
+    Child<QPushButton>("RzButton3")->click();
+    EXPECT_EQ(visible("FormHuangdao"), 3);
+
+    Trigger("工具(&Q)/造命(&P)/命自我立");
+    Trigger("工具(&Q)/造命(&P)/百忍歌");
+    EXPECT_EQ(visible("FrmNote"), 2);
     EXPECT_TRUE(fake.errors.isEmpty());
 }
 
