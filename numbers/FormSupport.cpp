@@ -49,35 +49,3 @@ bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     return !digits;
 }
-
-void AddLabels(QWidget* parent, std::initializer_list<LabelSpec> labels) {
-    for (const LabelSpec& spec : labels) {
-        auto* label = new QLabel(spec.text, parent);
-        label->setObjectName(QString::fromLatin1(spec.name));
-        label->setGeometry(spec.geometry);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(spec.wrap);
-        label->setTextFormat(Qt::PlainText);
-    }
-}
-
-QLabel* LabelNamed(QWidget* parent, const char* name) {
-    return parent->findChild<QLabel*>(QString::fromLatin1(name));
-}
-
-void SetUpToolWindow(QDialog* window, const char* objectName, const QString& caption, QSize clientSize) {
-    window->setObjectName(QString::fromLatin1(objectName));
-    window->setWindowTitle(caption);
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint);
-    window->setFixedSize(clientSize);
-    window->setFont(SongFont(12));
-    window->setAttribute(Qt::WA_DeleteOnClose);
-}
-
-void CentreOnScreen(QWidget* window) {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    window->setGeometry(
-        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
-}

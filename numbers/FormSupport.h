@@ -1,6 +1,5 @@
 #pragma once
-// What the number and net-name windows share: the digit key filter, the upper-case box,
-// the fixed layout from a table of controls.
+// What the number and net-name windows share: the digit key filter and the upper-case box.
 #include <QDialog>
 #include <QObject>
 #include <QRect>
@@ -10,6 +9,7 @@
 #include <initializer_list>
 
 #include "platform/RunCommand.h"
+#include "platform/WindowParts.h"
 
 class QLabel;
 class QLineEdit;
@@ -37,18 +37,3 @@ private:
     std::function<void()> onEnter_;
 };
 
-// One row of a window's control table; geometry in its parent's client coordinates.
-struct LabelSpec {
-    const char* name;
-    QRect geometry;
-    QString text;
-    bool wrap = false;
-};
-void AddLabels(QWidget* parent, std::initializer_list<LabelSpec> labels);
-QLabel* LabelNamed(QWidget* parent, const char* name);
-
-// Fixed client size, "宋体" 12 px, only the close box in the title bar, destroyed on close.
-void SetUpToolWindow(QDialog* window, const char* objectName, const QString& caption, QSize clientSize);
-
-// Centres a top-level window on the screen it is on.
-void CentreOnScreen(QWidget* window);

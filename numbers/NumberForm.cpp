@@ -13,7 +13,7 @@
 
 TNumberForm::TNumberForm(const Texts& texts, QWidget* parent)
     : QDialog(parent), emptyMessage_(texts.emptyMessage) {
-    SetUpToolWindow(this, texts.objectName, texts.caption, QSize(388, texts.clientHeight));
+    SetUpFixedWindow(this, texts.objectName, texts.caption, QSize(388, texts.clientHeight));
 
     auto* input = new QGroupBox(this);
     input->setObjectName(QStringLiteral("RzGroupBox1"));

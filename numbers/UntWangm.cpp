@@ -14,7 +14,7 @@
 
 TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent), traitSource_(GetNetNameInfo) {
     // 395 x 213 outside, title bar and frame included.
-    SetUpToolWindow(this, "FrmWangming", QStringLiteral("网名与性格"), QSize(387, 180));
+    SetUpFixedWindow(this, "FrmWangming", QStringLiteral("网名与性格"), QSize(387, 180));
 
     auto* input = new QGroupBox(this);
     input->setObjectName(QStringLiteral("RzGroupBox1"));

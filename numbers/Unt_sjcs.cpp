@@ -13,7 +13,7 @@
 #include "text/Convert.h"
 
 TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
-    SetUpToolWindow(this, "Frm_SJcs", QStringLiteral("手机号码测算"), QSize(437, 300));
+    SetUpFixedWindow(this, "Frm_SJcs", QStringLiteral("手机号码测算"), QSize(437, 300));
 
     auto* input = new QGroupBox(this);
     input->setObjectName(QStringLiteral("RzGroupBox1"));

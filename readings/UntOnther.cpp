@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "readings/Omens.h"
-#include "readings/WindowParts.h"
+#include "platform/WindowParts.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ QWidget* MakePage(int kind) {
 
 TFormOnther::TFormOnther(int kind, const QString& title, QWidget* parent) : QWidget(parent, Qt::Window) {
     // 388 × 283 outside, less the frame.
-    readings::SetUpFixedWindow(this, "FormOnther", title, QSize(380, 249));
+    SetUpFixedWindow(this, "FormOnther", title, QSize(380, 249));
 
     RzPageControl1 = new QTabWidget(this);
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
@@ -57,14 +57,14 @@ TFormOnther::TFormOnther(int kind, const QString& title, QWidget* parent) : QWid
 
     QStringList legend;
     for (std::string_view line : OmenLegendLines()) legend << Utf8(line);
-    readings::AddLabels(this, {{"RzLabel1", {8, 177, 366, 72}, legend.join(u'\n'), true}});
-    RzLabel1 = readings::LabelNamed(this, "RzLabel1");
+    AddLabels(this, {{"RzLabel1", {8, 177, 366, 72}, legend.join(u'\n'), true}});
+    RzLabel1 = LabelNamed(this, "RzLabel1");
     RzLabel1->setStyleSheet(QStringLiteral("color: navy;"));
 }
 
 void TFormOnther::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) readings::CentreOnScreen(this);
+    if (!event->spontaneous()) CentreOnScreen(this);
 }
 
 TFormOnther* ShowOmenWindow(const QString& title, int kind, QWidget* owner) {

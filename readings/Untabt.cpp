@@ -6,7 +6,7 @@
 
 #include "platform/Fonts.h"
 #include "readings/BabySex.h"
-#include "readings/WindowParts.h"
+#include "platform/WindowParts.h"
 
 QFont ChartFont() {
     QFont font;
@@ -19,7 +19,7 @@ QFont ChartFont() {
 
 TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
     // 594 × 561 outside, less the frame.
-    readings::SetUpFixedWindow(this, "Frm_NanNv", QStringLiteral("生男生女"), QSize(586, 527));
+    SetUpFixedWindow(this, "Frm_NanNv", QStringLiteral("生男生女"), QSize(586, 527));
 
     RzMemo1 = new QTextEdit(this);
     RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
@@ -30,15 +30,15 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
     RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RzMemo1->setPlainText(QString::fromStdString(BabySexChartText()));
 
-    readings::AddLabels(this, {{"RzLabel1",
+    AddLabels(this, {{"RzLabel1",
                                 {8, 478, 570, 46},
                                 QStringLiteral("说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。"
                                                "遇闰月，上半月以上个月份计算，下半月以下个月份计算。"),
                                 true}});
-    RzLabel1 = readings::LabelNamed(this, "RzLabel1");
+    RzLabel1 = LabelNamed(this, "RzLabel1");
 }
 
 void TFrm_NanNv::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) readings::CentreOnScreen(this);
+    if (!event->spontaneous()) CentreOnScreen(this);
 }

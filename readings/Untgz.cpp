@@ -10,7 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/RunCommand.h"
 #include "readings/BoneWeight.h"
-#include "readings/WindowParts.h"
+#include "platform/WindowParts.h"
 #include "store/ConnStr.h"
 
 namespace {
@@ -42,12 +42,12 @@ void Pick(QComboBox* box, const QString& text) { box->setCurrentIndex(box->findT
 }  // namespace
 
 TFrmgzfx::TFrmgzfx(QWidget* parent) : QDialog(parent) {
-    readings::SetUpFixedWindow(this, "Frmgzfx", QStringLiteral("骨重分析"), QSize(281, 154));
+    SetUpFixedWindow(this, "Frmgzfx", QStringLiteral("骨重分析"), QSize(281, 154));
 
     auto* birth = new QGroupBox(this);
     birth->setObjectName(QStringLiteral("RzGroupBox1"));
     birth->setGeometry(4, 2, 273, 52);
-    readings::AddLabels(birth, {
+    AddLabels(birth, {
                                    {"RzLabel4", {6, 8, 38, 17}, QStringLiteral("生日：")},
                                    {"RzLabel5", {104, 8, 14, 17}, QStringLiteral("年")},
                                    {"RzLabel6", {176, 8, 14, 17}, QStringLiteral("月")},
@@ -64,15 +64,15 @@ TFrmgzfx::TFrmgzfx(QWidget* parent) : QDialog(parent) {
     auto* result = new QGroupBox(this);
     result->setObjectName(QStringLiteral("RzGroupBox2"));
     result->setGeometry(4, 56, 273, 60);
-    readings::AddLabels(result, {
+    AddLabels(result, {
                                     {"RzLabel2", {6, 4, 261, 17}, {}},
                                     {"RzLabel1", {6, 22, 261, 36}, {}, true},
                                 });
-    RzLabel2 = readings::LabelNamed(result, "RzLabel2");
-    RzLabel1 = readings::LabelNamed(result, "RzLabel1");
+    RzLabel2 = LabelNamed(result, "RzLabel2");
+    RzLabel1 = LabelNamed(result, "RzLabel1");
     RzLabel2->setStyleSheet(QStringLiteral("color: red;"));
 
-    readings::AddLabels(
+    AddLabels(
         this, {{"RzLabel3",
                 {6, 118, 269, 36},
                 QStringLiteral(
@@ -93,7 +93,7 @@ TFrmgzfx::TFrmgzfx(QWidget* parent) : QDialog(parent) {
 void TFrmgzfx::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        readings::CentreOnScreen(this);
+        CentreOnScreen(this);
         RunCommand([this] { FormShow(); });
     }
 }

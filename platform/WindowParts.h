@@ -1,5 +1,5 @@
 #pragma once
-// What the reading windows share: a fixed client area with only a close box in the title
+// What the tool windows share: a fixed client area with only a close box in the title
 // bar, labels placed by a table, centring on the screen.
 #include <QRect>
 #include <QSize>
@@ -8,8 +8,6 @@
 
 class QLabel;
 class QWidget;
-
-namespace readings {
 
 // Fixed client size, "宋体" 12 px (9 points at 96 dpi), only the close box, destroyed on close.
 void SetUpFixedWindow(QWidget* window, const char* objectName, const QString& caption, QSize clientSize);
@@ -27,4 +25,3 @@ QLabel* LabelNamed(QWidget* parent, const char* name);
 // Centres a top-level window on the screen it is on.
 void CentreOnScreen(QWidget* window);
 
-}  // namespace readings

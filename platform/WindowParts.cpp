@@ -1,4 +1,4 @@
-#include "readings/WindowParts.h"
+#include "platform/WindowParts.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -7,8 +7,6 @@
 #include <QWidget>
 
 #include "platform/Fonts.h"
-
-namespace readings {
 
 void SetUpFixedWindow(QWidget* window, const char* objectName, const QString& caption, QSize clientSize) {
     window->setObjectName(QString::fromLatin1(objectName));
@@ -42,4 +40,3 @@ void CentreOnScreen(QWidget* window) {
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
 
-}  // namespace readings
