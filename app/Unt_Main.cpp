@@ -34,6 +34,7 @@
 #include "numbers/Unt_sjcs.h"
 #include "numbers/Untonteher.h"
 #include "readings/Omens.h"
+#include "readings/Personal.h"
 #include "readings/UntOnther.h"
 #include "readings/Untabt.h"
 #include "readings/Untgz.h"
@@ -686,10 +687,6 @@ void TFrmmain::ThreeTalents() {
     RzMemo1->SetLines(
         ToLines(ThreeTalentLines(FSurname.toStdString(), FGivenName.toStdString(), title, reading)));
 }
-void TFrmmain::ZodiacReading() {}
-void TFrmmain::BloodTypeReading() {}
-void TFrmmain::StarSignReading() {}
-void TFrmmain::StarSignArticle(int) {}
 
 // --- Information commands ---------------------------------------------------------------
 
@@ -723,4 +720,43 @@ void TFrmmain::PrintSetup() { Sys().printing->PageSetup(pageSettings_, this); }
 
 void TFrmmain::PrintResult() {
     Sys().printing->PrintLines(RzMemo1->toPlainText().split('\n'), pageSettings_, QStringLiteral("Kelvaro"));
+}
+
+// --- Personality readings ---------------------------------------------------------------
+
+namespace {
+// A built-in reading of one subject field; false when a field it needs is empty.
+bool WritePersonalReading(ResultPane& pane, const QString& surname, const QString& given, const char* label,
+                          const QString& value, std::string (*reading)(std::string_view)) {
+    if (surname.isEmpty() || given.isEmpty() || value.isEmpty()) return false;
+    const std::string v = value.toStdString();
+    pane.SetLines(ToLines(PersonalReadingLines(surname.toStdString(), given.toStdString(), label, v, reading(v))));
+    return true;
+}
+}  // namespace
+
+void TFrmmain::BloodTypeReading() {
+    WritePersonalReading(*RzMemo1, FSurname, FGivenName, ",您的血型为", FBloodType, GetBloodTypeText);
+}
+
+void TFrmmain::ZodiacReading() {
+    WritePersonalReading(*RzMemo1, FSurname, FGivenName, ",您的生肖为", FZodiacAnimal, GetZodiacText);
+    RzMemo1->ScrollResultToTop();
+}
+
+void TFrmmain::StarSignReading() {
+    WritePersonalReading(*RzMemo1, FSurname, FGivenName, ",您的星座为", FStarSign, GetStarSignText);
+}
+
+void TFrmmain::StarSignArticle(int kind) {
+    if (!FSurname.isEmpty() && !FGivenName.isEmpty() && !FStarSign.isEmpty()) {
+        RzMemo1->Clear();
+        RzMemo1->AddLine(QString::fromStdString(
+            StarSignArticleHeader(FSurname.toStdString(), FGivenName.toStdString(), FStarSign.toStdString())));
+        RzMemo1->AddEmptyLine();
+        RzMemo1->AddEmptyLine();
+        // A failed lookup ends the command here: the header and the empty lines stay.
+        RzMemo1->AddLine(QString::fromStdString(GetStarSignArticle(FStarSign.toStdString(), kind)));
+    }
+    if (ArticleScrollsToTop(kind)) RzMemo1->ScrollResultToTop();
 }

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -10,6 +12,7 @@
 #include "app/Unt_Main.h"
 #include "numerology/Unscramble.h"
 #include "platform/FakePlatform.h"
+#include "readings/Personal.h"
 #include "store/ConnStr.h"
 #include "tests/support/SqliteFixture.h"
 #include "text/Gbk.h"
@@ -32,7 +35,10 @@ protected:
                          "');"
                          "CREATE TABLE sancai (title TEXT, content TEXT);"
                          "INSERT INTO sancai VALUES ('木火火', '" +
-                         Stored("三才之读") + "');");
+                         Stored("三才之读") +
+                         "');"
+                         "CREATE TABLE ndeq (title TEXT, content TEXT);"
+                         "INSERT INTO ndeq VALUES ('白羊座', '<p>第一段</p>\n<p>第二段</p>');");
         window = std::make_unique<TFrmmain>();
         window->show();  // binds the name query to the content file
     }
@@ -141,6 +147,56 @@ TEST_F(NameReadings, SavedFromTheBarUnderTheSubjectsName) {
     Click("btnPrint");
     ASSERT_EQ(fake.printed.size(), 1u);
     EXPECT_EQ(fake.printed[0].lines.last(), "    三才之读");
+}
+
+void Choose(TFrmmain& w, const char* box, const char* value) {
+    auto* combo = w.findChild<QComboBox*>(box);
+    ASSERT_NE(combo, nullptr) << box;
+    combo->setCurrentText(QString::fromUtf8(value));
+}
+
+TEST_F(NameReadings, PersonalityReadings) {
+    Type("NameA", "张");
+    Type("NameB", "三");
+    Choose(*window, "BloodType", "AB型");
+    Click("btnBloodType");
+    EXPECT_EQ(Pane(), (QStringList{"张三,您的血型为AB型,经系统分析如下:", "", "",
+                                   "    " + QString::fromStdString(GetBloodTypeText("AB型"))}));
+    Choose(*window, "ZodiacAnimal", "龙");
+    Click("btnZodiac");
+    EXPECT_EQ(Pane()[0], "张三,您的生肖为龙,经系统分析如下:");
+    EXPECT_EQ(window->Result().textCursor().blockNumber(), 1);  // the zodiac reading scrolls back up
+    Choose(*window, "StarSign", "白羊座");
+    Click("btnStarSign");
+    EXPECT_EQ(Pane()[3], "    " + QString::fromStdString(GetStarSignText("白羊座")));
+
+    window->Execute(Command{CommandKind::StarSignArticle, 0, {}});
+    EXPECT_EQ(Pane(), (QStringList{"张三,您的星座为白羊座...", "", "", "第一段", "第二段"}));
+    window->Execute(Command{CommandKind::StarSignArticle, 6, {}});  // no such table: the header and the empty lines stay, silently
+    EXPECT_EQ(Pane(), (QStringList{"张三,您的星座为白羊座...", "", ""}));
+    EXPECT_TRUE(fake.errors.isEmpty());
+    EXPECT_TRUE(fake.infos.isEmpty());
+}
+
+TEST_F(NameReadings, PersonalityReadingsNeedTheirField) {
+    window->Result().SetLines({"earlier"});
+    Type("NameA", "张");
+    Type("NameB", "三");
+    Click("btnBloodType");
+    Click("btnStarSign");
+    window->Execute(Command{CommandKind::StarSignArticle, 1, {}});
+    EXPECT_EQ(Pane(), QStringList{"earlier"});
+    window->Result().Clear();
+    Click("btnZodiac");  // still scrolls: an empty pane is left with one empty line
+    EXPECT_EQ(Pane(), QStringList{QString()});
+}
+
+TEST_F(NameReadings, EveryPlacelessCommandIsOnTheMoreMenu) {
+    auto* more = window->findChild<QMenu*>("commandMenu");
+    ASSERT_NE(more, nullptr);
+    QStringList groups;
+    for (QAction* a : more->actions()) groups << a->text();
+    EXPECT_EQ(groups, (QStringList{"系统(&S)", "算命(&C)", "星座(&Z)", "八字与姓名"}));
 }
 
 }  // namespace
