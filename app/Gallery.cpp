@@ -11,16 +11,16 @@
 #include "almanac/huangdao.h"
 #include "app/Startup.h"
 #include "app/Uabout.h"
-#include "articles/ImageInfo.h"
-#include "articles/UntNote.h"
 #include "app/Unt_Main.h"
 #include "app/Unt_servers.h"
+#include "articles/ImageInfo.h"
+#include "articles/UntNote.h"
 #include "numbers/NumberForm.h"
 #include "numbers/UntWangm.h"
 #include "numbers/Unt_sjcs.h"
+#include "platform/FakePlatform.h"
 #include "readings/UntOnther.h"
 #include "readings/Untgz.h"
-#include "platform/FakePlatform.h"
 
 namespace {
 // Opens a tool through its command and hands back the window in its slot.

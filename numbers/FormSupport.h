@@ -36,4 +36,3 @@ private:
     bool digitsOnly_;
     std::function<void()> onEnter_;
 };
-

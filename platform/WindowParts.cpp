@@ -39,4 +39,3 @@ void CentreOnScreen(QWidget* window) {
     window->setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
-

@@ -24,4 +24,3 @@ QLabel* LabelNamed(QWidget* parent, const char* name);
 
 // Centres a top-level window on the screen it is on.
 void CentreOnScreen(QWidget* window);
-

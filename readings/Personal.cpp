@@ -14,13 +14,18 @@ std::string Find(const PersonalText* table, size_t count, std::string_view key) 
 }
 
 void RemoveAll(std::string& text, std::string_view mark) {
-    for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) text.erase(at, mark.size());
+    for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+        text.erase(at, mark.size());
 }
 }  // namespace
 
-std::string GetBloodTypeText(std::string_view bloodType) { return Find(kBloodTypeTexts, kBloodTypeCount, bloodType); }
+std::string GetBloodTypeText(std::string_view bloodType) {
+    return Find(kBloodTypeTexts, kBloodTypeCount, bloodType);
+}
 std::string GetZodiacText(std::string_view animal) { return Find(kZodiacTexts, kZodiacCount, animal); }
-std::string GetStarSignText(std::string_view starSign) { return Find(kStarSignTexts, kStarSignCount, starSign); }
+std::string GetStarSignText(std::string_view starSign) {
+    return Find(kStarSignTexts, kStarSignCount, starSign);
+}
 
 std::string StripParagraphTags(std::string text) {
     RemoveAll(text, "<p>");
@@ -49,6 +54,7 @@ std::vector<std::string> PersonalReadingLines(std::string_view surname, std::str
             "", "", "    " + std::string(reading)};
 }
 
-std::string StarSignArticleHeader(std::string_view surname, std::string_view givenName, std::string_view starSign) {
+std::string StarSignArticleHeader(std::string_view surname, std::string_view givenName,
+                                  std::string_view starSign) {
     return std::string(surname) + std::string(givenName) + ",您的星座为" + std::string(starSign) + "...";
 }

@@ -31,7 +31,8 @@ std::vector<std::string> PersonalReadingLines(std::string_view surname, std::str
                                               std::string_view reading);
 
 // The header line of a star-sign article.
-std::string StarSignArticleHeader(std::string_view surname, std::string_view givenName, std::string_view starSign);
+std::string StarSignArticleHeader(std::string_view surname, std::string_view givenName,
+                                  std::string_view starSign);
 
 // The article kinds whose command ends by bringing the pane back to its top.
 constexpr bool ArticleScrollsToTop(int kind) { return kind == 0 || kind == 3; }

@@ -9,8 +9,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "readings/Omens.h"
 #include "platform/WindowParts.h"
+#include "readings/Omens.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QTextEdit>
 
 #include "platform/Fonts.h"
-#include "readings/BabySex.h"
 #include "platform/WindowParts.h"
+#include "readings/BabySex.h"
 
 QFont ChartFont() {
     QFont font;
@@ -31,10 +31,10 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
     RzMemo1->setPlainText(QString::fromStdString(BabySexChartText()));
 
     AddLabels(this, {{"RzLabel1",
-                                {8, 478, 570, 46},
-                                QStringLiteral("说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。"
-                                               "遇闰月，上半月以上个月份计算，下半月以下个月份计算。"),
-                                true}});
+                      {8, 478, 570, 46},
+                      QStringLiteral("说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。"
+                                     "遇闰月，上半月以上个月份计算，下半月以下个月份计算。"),
+                      true}});
     RzLabel1 = LabelNamed(this, "RzLabel1");
 }
 

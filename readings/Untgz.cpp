@@ -9,8 +9,8 @@
 
 #include "platform/Platform.h"
 #include "platform/RunCommand.h"
-#include "readings/BoneWeight.h"
 #include "platform/WindowParts.h"
+#include "readings/BoneWeight.h"
 #include "store/ConnStr.h"
 
 namespace {
@@ -48,12 +48,12 @@ TFrmgzfx::TFrmgzfx(QWidget* parent) : QDialog(parent) {
     birth->setObjectName(QStringLiteral("RzGroupBox1"));
     birth->setGeometry(4, 2, 273, 52);
     AddLabels(birth, {
-                                   {"RzLabel4", {6, 8, 38, 17}, QStringLiteral("生日：")},
-                                   {"RzLabel5", {104, 8, 14, 17}, QStringLiteral("年")},
-                                   {"RzLabel6", {176, 8, 14, 17}, QStringLiteral("月")},
-                                   {"RzLabel7", {104, 30, 14, 17}, QStringLiteral("日")},
-                                   {"RzLabel8", {176, 30, 14, 17}, QStringLiteral("时")},
-                               });
+                         {"RzLabel4", {6, 8, 38, 17}, QStringLiteral("生日：")},
+                         {"RzLabel5", {104, 8, 14, 17}, QStringLiteral("年")},
+                         {"RzLabel6", {176, 8, 14, 17}, QStringLiteral("月")},
+                         {"RzLabel7", {104, 30, 14, 17}, QStringLiteral("日")},
+                         {"RzLabel8", {176, 30, 14, 17}, QStringLiteral("时")},
+                     });
     ComboBoxyear = AddList(birth, "ComboBoxyear", {44, 5, 58, 21});
     ComboBoxmonth = AddList(birth, "ComboBoxmonth", {120, 5, 54, 21});
     ComboBoxday = AddList(birth, "ComboBoxday", {44, 27, 58, 21});
@@ -65,15 +65,15 @@ TFrmgzfx::TFrmgzfx(QWidget* parent) : QDialog(parent) {
     result->setObjectName(QStringLiteral("RzGroupBox2"));
     result->setGeometry(4, 56, 273, 60);
     AddLabels(result, {
-                                    {"RzLabel2", {6, 4, 261, 17}, {}},
-                                    {"RzLabel1", {6, 22, 261, 36}, {}, true},
-                                });
+                          {"RzLabel2", {6, 4, 261, 17}, {}},
+                          {"RzLabel1", {6, 22, 261, 36}, {}, true},
+                      });
     RzLabel2 = LabelNamed(result, "RzLabel2");
     RzLabel1 = LabelNamed(result, "RzLabel1");
     RzLabel2->setStyleSheet(QStringLiteral("color: red;"));
 
-    AddLabels(
-        this, {{"RzLabel3",
+    AddLabels(this,
+              {{"RzLabel3",
                 {6, 118, 269, 36},
                 QStringLiteral(
                     "注：骨重是通过出生时农历的年月日时辰来获得，骨重代表一个人的事业、健康、财运、福运！"),

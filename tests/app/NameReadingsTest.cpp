@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -172,7 +172,9 @@ TEST_F(NameReadings, PersonalityReadings) {
 
     window->Execute(Command{CommandKind::StarSignArticle, 0, {}});
     EXPECT_EQ(Pane(), (QStringList{"张三,您的星座为白羊座...", "", "", "第一段", "第二段"}));
-    window->Execute(Command{CommandKind::StarSignArticle, 6, {}});  // no such table: the header and the empty lines stay, silently
+    window->Execute(Command{CommandKind::StarSignArticle,
+                            6,
+                            {}});  // no such table: the header and the empty lines stay, silently
     EXPECT_EQ(Pane(), (QStringList{"张三,您的星座为白羊座...", "", ""}));
     EXPECT_TRUE(fake.errors.isEmpty());
     EXPECT_TRUE(fake.infos.isEmpty());

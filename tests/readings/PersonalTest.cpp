@@ -15,9 +15,11 @@ TEST(PersonalReadings, KeysMatchExactly) {
     EXPECT_EQ(GetBloodTypeText("ab型"), GetBloodTypeText("AB型"));
     EXPECT_NE(GetBloodTypeText("A型"), GetBloodTypeText("B型"));
     EXPECT_TRUE(GetBloodTypeText("A型").starts_with("内心单纯"));
-    for (const char* key : {"Ab型", "A", "A型 ", "", "C型"}) EXPECT_EQ(GetBloodTypeText(key), kNoPersonalReading) << key;
+    for (const char* key : {"Ab型", "A", "A型 ", "", "C型"})
+        EXPECT_EQ(GetBloodTypeText(key), kNoPersonalReading) << key;
 
-    for (const char* key : {"子鼠", "", "鼠 ", "猫"}) EXPECT_EQ(GetZodiacText(key), kNoPersonalReading) << key;
+    for (const char* key : {"子鼠", "", "鼠 ", "猫"})
+        EXPECT_EQ(GetZodiacText(key), kNoPersonalReading) << key;
     for (const char* key : {"天平座", "摩羯", ""}) EXPECT_EQ(GetStarSignText(key), kNoPersonalReading) << key;
 }
 
@@ -38,7 +40,8 @@ TEST(PersonalReadings, TablesAreWhole) {
         ASSERT_TRUE(text.starts_with("智商：")) << sign;
         const std::string number = text.substr(std::string("智商：").size(), 3);
         EXPECT_TRUE(number[0] == ' ' || (number[0] >= '1' && number[0] <= '9')) << sign;
-        EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(number[1])) && std::isdigit(static_cast<unsigned char>(number[2])))
+        EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(number[1])) &&
+                    std::isdigit(static_cast<unsigned char>(number[2])))
             << sign;
         starTexts.insert(text);
     }
@@ -71,7 +74,8 @@ TEST(PersonalReadings, LinesAndStatements) {
                  {-1, ""}};
     for (const Case& c : cases) EXPECT_EQ(StarSignArticleStatement(c.kind, "O'K座"), c.statement) << c.kind;
     EXPECT_TRUE(ArticleScrollsToTop(0) && ArticleScrollsToTop(3));
-    EXPECT_FALSE(ArticleScrollsToTop(1) || ArticleScrollsToTop(2) || ArticleScrollsToTop(4) || ArticleScrollsToTop(6));
+    EXPECT_FALSE(ArticleScrollsToTop(1) || ArticleScrollsToTop(2) || ArticleScrollsToTop(4) ||
+                 ArticleScrollsToTop(6));
 }
 
 TEST(PersonalReadings, ArticlesFromTheDatabase) {
