@@ -11,6 +11,7 @@
 
 #include "app/Unt_Main.h"
 #include "platform/FakePlatform.h"
+#include "platform/QtPlatform.h"
 #include "store/ConnStr.h"
 
 namespace {
@@ -280,6 +281,30 @@ TEST_F(MainWindow, ViewersOpenANewWindowEachTime) {
     Trigger("工具(&Q)/造命(&P)/百忍歌");
     EXPECT_EQ(visible("FrmNote"), 2);
     EXPECT_TRUE(fake.errors.isEmpty());
+}
+
+TEST_F(MainWindow, ARealModalRunUntilClosedAndIsThenGone) {
+    QtModal modal;  // the real exec() of the program
+    Services services = Sys();
+    services.modal = &modal;
+    ServicesScope scope(services);
+    window->show();
+    QPointer<QDialog> seen;
+    QTimer::singleShot(0, [&] {
+        seen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (seen) seen->close();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    guard.start(5000);
+    Trigger("帮助(&H)/关于系统");  // returns once the window closed
+    EXPECT_TRUE(guard.isActive()) << "the window did not close by itself";
+    QApplication::processEvents();
+    EXPECT_EQ(window->ToolWindow(CommandKind::About), nullptr);
+    EXPECT_TRUE(seen.isNull());  // closing destroyed it
 }
 
 TEST_F(MainWindow, PlayFields) {
