@@ -19,12 +19,12 @@ void SetUpFixedWindow(QWidget* window, const char* objectName, const QString& ca
 }
 
 void AddLabels(QWidget* parent, std::initializer_list<LabelSpec> labels) {
-    for (const LabelSpec& spec : labels) {
-        auto* label = new QLabel(spec.text, parent);
-        label->setObjectName(QString::fromLatin1(spec.name));
-        label->setGeometry(spec.geometry);
+    for (const LabelSpec& row : labels) {
+        auto* label = new QLabel(row.text, parent);
+        label->setObjectName(QString::fromLatin1(row.name));
+        label->setGeometry(row.geometry);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(spec.wrap);
+        label->setWordWrap(row.wrap);
         label->setTextFormat(Qt::PlainText);
     }
 }
