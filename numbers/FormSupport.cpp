@@ -1,17 +1,10 @@
 #include "numbers/FormSupport.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
-#include <QStyle>
+#include <QPushButton>
 #include <algorithm>
-#include <exception>
-
-#include "platform/Fonts.h"
-#include "platform/Platform.h"
-#include "store/Errors.h"
 
 QString UpperAscii(const QString& text) {
     QString out = text;
@@ -48,4 +41,19 @@ bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (text.isEmpty() || !text.at(0).isPrint()) return false;  // types nothing: not filtered
     const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     return !digits;
+}
+
+std::tuple<QLineEdit*, QPushButton*, QPushButton*> AddInputRow(QWidget* group, int top, int maxLength) {
+    auto* edit = new QLineEdit(group);
+    edit->setObjectName(QStringLiteral("edtmun"));
+    edit->setGeometry(78, top, 144, 22);
+    edit->setMaxLength(maxLength);
+    edit->setValidator(new UpperCaseValidator(edit));
+    auto* run = new QPushButton(QStringLiteral("测算"), group);
+    run->setObjectName(QStringLiteral("RzBitBtn1"));
+    run->setGeometry(236, top - 1, 60, 24);
+    auto* close = new QPushButton(QStringLiteral("关闭"), group);
+    close->setObjectName(QStringLiteral("RzBitBtn2"));
+    close->setGeometry(304, top - 1, 60, 24);
+    return {edit, run, close};
 }

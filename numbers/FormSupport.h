@@ -7,13 +7,19 @@
 #include <QValidator>
 #include <functional>
 #include <initializer_list>
+#include <tuple>
 
 #include "platform/RunCommand.h"
 #include "platform/WindowParts.h"
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
+
+// The input row these windows share on line `top` of `group`: the box `edtmun` (letters shown
+// in upper case, at most `maxLength` characters), then "测算" (`RzBitBtn1`) and "关闭" (`RzBitBtn2`).
+std::tuple<QLineEdit*, QPushButton*, QPushButton*> AddInputRow(QWidget* group, int top, int maxLength);
 
 // Shows ASCII letters in upper case, whatever way they reach the box.
 class UpperCaseValidator : public QValidator {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <tuple>
 
 #include "numbers/FormSupport.h"
 #include "numerology/EightyOne.h"
@@ -19,17 +20,7 @@ TNumberForm::TNumberForm(const Texts& texts, QWidget* parent)
     input->setObjectName(QStringLiteral("RzGroupBox1"));
     input->setGeometry(6, 6, 376, 52);
     AddLabels(input, {{"RzLabel1", {10, 19, 66, 16}, texts.inputCaption}});
-    edtmun = new QLineEdit(input);
-    edtmun->setObjectName(QStringLiteral("edtmun"));
-    edtmun->setGeometry(78, 15, 144, 22);
-    edtmun->setMaxLength(18);
-    edtmun->setValidator(new UpperCaseValidator(edtmun));
-    RzBitBtn1 = new QPushButton(QStringLiteral("测算"), input);
-    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
-    RzBitBtn1->setGeometry(236, 14, 60, 24);
-    RzBitBtn2 = new QPushButton(QStringLiteral("关闭"), input);
-    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
-    RzBitBtn2->setGeometry(304, 14, 60, 24);
+    std::tie(edtmun, RzBitBtn1, RzBitBtn2) = AddInputRow(input, 15, 18);
 
     auto* result = new QGroupBox(QStringLiteral("测算结果"), this);
     result->setObjectName(QStringLiteral("RzGroupBox2"));

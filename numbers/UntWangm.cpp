@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <exception>
+#include <tuple>
 
 #include "numbers/FormSupport.h"
 #include "numbers/NetName.h"
@@ -20,17 +21,7 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent), traitSource_(GetN
     input->setObjectName(QStringLiteral("RzGroupBox1"));
     input->setGeometry(6, 4, 375, 50);
     AddLabels(input, {{"RzLabel1", {10, 18, 66, 16}, QStringLiteral("输入网名：")}});
-    edtmun = new QLineEdit(input);
-    edtmun->setObjectName(QStringLiteral("edtmun"));
-    edtmun->setGeometry(78, 14, 144, 22);
-    edtmun->setMaxLength(18);
-    edtmun->setValidator(new UpperCaseValidator(edtmun));
-    RzBitBtn1 = new QPushButton(QStringLiteral("测算"), input);
-    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
-    RzBitBtn1->setGeometry(236, 13, 60, 24);
-    RzBitBtn2 = new QPushButton(QStringLiteral("关闭"), input);
-    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
-    RzBitBtn2->setGeometry(304, 13, 60, 24);
+    std::tie(edtmun, RzBitBtn1, RzBitBtn2) = AddInputRow(input, 14, 18);
 
     auto* result = new QGroupBox(QStringLiteral("测算结果"), this);
     result->setObjectName(QStringLiteral("RzGroupBox2"));

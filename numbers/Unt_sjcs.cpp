@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <tuple>
 
 #include "numbers/FormSupport.h"
 #include "numbers/Shouji.h"
@@ -23,17 +24,7 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
                   {"RzLabel1", {10, 17, 66, 16}, QStringLiteral("输入号码：")},
                   {"RzLabel6", {10, 40, 400, 16}, QStringLiteral("请注意：手机号码是11位，请正确输入。")},
               });
-    edtmun = new QLineEdit(input);
-    edtmun->setObjectName(QStringLiteral("edtmun"));
-    edtmun->setGeometry(78, 13, 144, 22);
-    edtmun->setMaxLength(11);
-    edtmun->setValidator(new UpperCaseValidator(edtmun));
-    RzBitBtn1 = new QPushButton(QStringLiteral("测算"), input);
-    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
-    RzBitBtn1->setGeometry(236, 12, 60, 24);
-    RzBitBtn2 = new QPushButton(QStringLiteral("关闭"), input);
-    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
-    RzBitBtn2->setGeometry(304, 12, 60, 24);
+    std::tie(edtmun, RzBitBtn1, RzBitBtn2) = AddInputRow(input, 13, 11);
 
     auto* result = new QGroupBox(QStringLiteral("测算结果"), this);
     result->setObjectName(QStringLiteral("RzGroupBox2"));
