@@ -32,7 +32,7 @@ int OnProgress(void* deadline) {
     return std::chrono::steady_clock::now() > *static_cast<std::chrono::steady_clock::time_point*>(deadline);
 }
 
-std::string Trimmed(std::string s) {
+std::string Trimmed(const std::string& s) {
     size_t b = s.find_first_not_of(' ');
     if (b == std::string::npos) return {};
     return s.substr(b, s.find_last_not_of(' ') - b + 1);
