@@ -43,7 +43,9 @@ bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     return !digits;
 }
 
-std::tuple<QLineEdit*, QPushButton*, QPushButton*> AddInputRow(QWidget* group, int top, int maxLength) {
+std::tuple<QLineEdit*, QPushButton*, QPushButton*> AddInputRow(QWidget* group, int top, int maxLength,
+                                                               bool digitsOnly, std::function<void()> onRun,
+                                                               std::function<void()> onClose) {
     auto* edit = new QLineEdit(group);
     edit->setObjectName(QStringLiteral("edtmun"));
     edit->setGeometry(78, top, 144, 22);
@@ -55,5 +57,11 @@ std::tuple<QLineEdit*, QPushButton*, QPushButton*> AddInputRow(QWidget* group, i
     auto* close = new QPushButton(QStringLiteral("关闭"), group);
     close->setObjectName(QStringLiteral("RzBitBtn2"));
     close->setGeometry(304, top - 1, 60, 24);
+
+    // Enter is handled by the key filter, so no button may also take it as the default.
+    for (QPushButton* b : {run, close}) b->setAutoDefault(false);
+    new EditKeyFilter(edit, digitsOnly, onRun);
+    QObject::connect(run, &QPushButton::clicked, run, [onRun] { RunCommand(onRun); });
+    QObject::connect(close, &QPushButton::clicked, close, [onClose] { RunCommand(onClose); });
     return {edit, run, close};
 }

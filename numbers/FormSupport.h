@@ -18,8 +18,12 @@ class QPushButton;
 class QWidget;
 
 // The input row these windows share on line `top` of `group`: the box `edtmun` (letters shown
-// in upper case, at most `maxLength` characters), then "测算" (`RzBitBtn1`) and "关闭" (`RzBitBtn2`).
-std::tuple<QLineEdit*, QPushButton*, QPushButton*> AddInputRow(QWidget* group, int top, int maxLength);
+// in upper case, at most `maxLength` characters, keys filtered as EditKeyFilter does), then
+// "测算" (`RzBitBtn1`) and "关闭" (`RzBitBtn2`). Enter and "测算" run `onRun`, "关闭" runs
+// `onClose`, each as a command.
+std::tuple<QLineEdit*, QPushButton*, QPushButton*> AddInputRow(QWidget* group, int top, int maxLength,
+                                                               bool digitsOnly, std::function<void()> onRun,
+                                                               std::function<void()> onClose);
 
 // Shows ASCII letters in upper case, whatever way they reach the box.
 class UpperCaseValidator : public QValidator {

@@ -20,7 +20,8 @@ TNumberForm::TNumberForm(const Texts& texts, QWidget* parent)
     input->setObjectName(QStringLiteral("RzGroupBox1"));
     input->setGeometry(6, 6, 376, 52);
     AddLabels(input, {{"RzLabel1", {10, 19, 66, 16}, texts.inputCaption}});
-    std::tie(edtmun, RzBitBtn1, RzBitBtn2) = AddInputRow(input, 15, 18);
+    std::tie(edtmun, RzBitBtn1, RzBitBtn2) = AddInputRow(
+        input, 15, 18, true, [this] { RzBitBtn1Click(); }, [this] { RzBitBtn2Click(); });
 
     auto* result = new QGroupBox(QStringLiteral("测算结果"), this);
     result->setObjectName(QStringLiteral("RzGroupBox2"));
@@ -40,11 +41,6 @@ TNumberForm::TNumberForm(const Texts& texts, QWidget* parent)
     RzLabel9 = LabelNamed(result, "RzLabel9");
     RzLabel8 = LabelNamed(result, "RzLabel8");
     RzLabel9->setStyleSheet(QStringLiteral("color: red;"));
-
-    for (QPushButton* b : {RzBitBtn1, RzBitBtn2}) b->setAutoDefault(false);
-    new EditKeyFilter(edtmun, true, [this] { RzBitBtn1Click(); });
-    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn1Click(); }); });
-    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn2Click(); }); });
 }
 
 void TNumberForm::showEvent(QShowEvent* event) {

@@ -21,7 +21,8 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent), traitSource_(GetN
     input->setObjectName(QStringLiteral("RzGroupBox1"));
     input->setGeometry(6, 4, 375, 50);
     AddLabels(input, {{"RzLabel1", {10, 18, 66, 16}, QStringLiteral("输入网名：")}});
-    std::tie(edtmun, RzBitBtn1, RzBitBtn2) = AddInputRow(input, 14, 18);
+    std::tie(edtmun, RzBitBtn1, RzBitBtn2) = AddInputRow(
+        input, 14, 18, false, [this] { RzBitBtn1Click(); }, [this] { RzBitBtn2Click(); });
 
     auto* result = new QGroupBox(QStringLiteral("测算结果"), this);
     result->setObjectName(QStringLiteral("RzGroupBox2"));
@@ -37,11 +38,6 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent), traitSource_(GetN
     RzLabel8 = LabelNamed(result, "RzLabel8");
     RzLabel11->setStyleSheet(QStringLiteral("color: green;"));
     RzLabel8->setStyleSheet(QStringLiteral("color: navy;"));
-
-    for (QPushButton* b : {RzBitBtn1, RzBitBtn2}) b->setAutoDefault(false);
-    new EditKeyFilter(edtmun, false, [this] { RzBitBtn1Click(); });
-    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn1Click(); }); });
-    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn2Click(); }); });
 }
 
 void TFrmWangming::showEvent(QShowEvent* event) {

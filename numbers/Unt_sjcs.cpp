@@ -24,7 +24,8 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
                   {"RzLabel1", {10, 17, 66, 16}, QStringLiteral("输入号码：")},
                   {"RzLabel6", {10, 40, 400, 16}, QStringLiteral("请注意：手机号码是11位，请正确输入。")},
               });
-    std::tie(edtmun, RzBitBtn1, RzBitBtn2) = AddInputRow(input, 13, 11);
+    std::tie(edtmun, RzBitBtn1, RzBitBtn2) = AddInputRow(
+        input, 13, 11, true, [this] { RzBitBtn1Click(); }, [this] { RzBitBtn2Click(); });
 
     auto* result = new QGroupBox(QStringLiteral("测算结果"), this);
     result->setObjectName(QStringLiteral("RzGroupBox2"));
@@ -52,11 +53,6 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
     RzLabel9 = LabelNamed(result, "RzLabel9");
     RzLabel8 = LabelNamed(result, "RzLabel8");
     RzLabel9->setStyleSheet(QStringLiteral("color: red;"));
-
-    for (QPushButton* b : {RzBitBtn1, RzBitBtn2}) b->setAutoDefault(false);
-    new EditKeyFilter(edtmun, true, [this] { RzBitBtn1Click(); });
-    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn1Click(); }); });
-    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { RzBitBtn2Click(); }); });
 }
 
 void TFrm_SJcs::showEvent(QShowEvent* event) {
