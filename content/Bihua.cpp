@@ -197,6 +197,22 @@ StrokeOverrides ParseStrokeOverrides(std::string_view tsv, const std::string& na
     return overrides;
 }
 
+namespace {
+bool KeepsOwnForm(char32_t c, const std::vector<char32_t>& variants, const UnihanStrokeData& data) {
+    return std::find(variants.begin(), variants.end(), c) != variants.end() && data.bigFive.count(c);
+}
+}  // namespace
+
+std::vector<char32_t> OwnFormCharacters(const std::vector<char32_t>& chars, const UnihanStrokeData& data) {
+    std::vector<char32_t> own;
+    for (char32_t c : chars) {
+        auto t = data.traditional.find(c);
+        if (t != data.traditional.end() && t->second.size() > 1 && KeepsOwnForm(c, t->second, data))
+            own.push_back(c);
+    }
+    return own;
+}
+
 int KangxiStrokes(char32_t c, const UnihanStrokeData& data, const StrokeOverrides& overrides) {
     char32_t form = c;
     if (auto o = overrides.find(c); o != overrides.end()) {
@@ -204,8 +220,7 @@ int KangxiStrokes(char32_t c, const UnihanStrokeData& data, const StrokeOverride
         form = o->second.form;
     } else if (auto t = data.traditional.find(c); t != data.traditional.end() && !t->second.empty()) {
         const auto& list = t->second;
-        const bool ownVariant = std::find(list.begin(), list.end(), c) != list.end();
-        if (!ownVariant || !data.bigFive.count(c)) {
+        if (!KeepsOwnForm(c, list, data)) {
             for (char32_t v : list) {
                 if (v != c) {
                     form = v;

@@ -57,6 +57,11 @@ using StrokeOverrides = std::map<char32_t, StrokeOverride>;
 // Lines "character<TAB>form or count<TAB>reason". Throws ContentError for a bad line.
 StrokeOverrides ParseStrokeOverrides(std::string_view tsv, const std::string& name);
 
+// The characters of `chars` that the rule would count in their own form although they
+// have other traditional variants (they are listed among their own variants and have a
+// Big5 code). Each stands for two words, so the override list must decide each.
+std::vector<char32_t> OwnFormCharacters(const std::vector<char32_t>& chars, const UnihanStrokeData& data);
+
 // The name-numerology stroke count of `c`; 0 when Unihan has nothing to count by.
 int KangxiStrokes(char32_t c, const UnihanStrokeData& data, const StrokeOverrides& overrides);
 

@@ -171,6 +171,11 @@ TableData Bihua(const BuildOptions& o, long long& characters) {
     static std::map<fs::path, UnihanStrokeData> unihan;
     auto it = unihan.find(o.unihan);
     if (it == unihan.end()) it = unihan.emplace(o.unihan, LoadUnihan(o.unihan)).first;
+    std::string undecided;
+    for (char32_t c : OwnFormCharacters(chars, it->second))
+        if (!overrides.count(c)) undecided += Utf8Of(c);
+    if (!undecided.empty())
+        throw ContentError(overridesFile.string() + ": decide the form names write for " + undecided);
     const auto byCount = StrokeRows(chars, it->second, overrides);
     TableData data;
     for (const auto& [n, hanzi] : byCount) data.rows.push_back({hanzi, static_cast<long long>(n)});

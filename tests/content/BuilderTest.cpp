@@ -267,6 +267,15 @@ const Fault kFaults[] = {
      "not the code of an illustrated article"},
     {"an override of a character GBK lacks",
      [](SourceFolder& s) { s.Put("bihua-overrides.tsv", "𠀀\t5\tnot in GBK\n"); }, "is not a GBK character"},
+    {"a character of two words left undecided",
+     [](SourceFolder& s) {
+         std::string list = ReadFile((fs::path(KELVARO_SOURCE_DIR) / "content/bihua-overrides.tsv").string());
+         const size_t line = list.find("\n宁\t");
+         ASSERT_NE(line, std::string::npos);
+         list.erase(line, list.find('\n', line + 1) - line);
+         s.Put("bihua-overrides.tsv", list);
+     },
+     "decide the form names write for 宁"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Builder, FaultySources, ::testing::ValuesIn(kFaults),

@@ -290,7 +290,21 @@ TEST_F(BuiltContent, StrokeLookupCountsTheTraditionalKangxiForm) {
         {"五", "5"},
         {"九", "9"},
         {"十", "10"},
+        {"八", "8"},
         {"百", "6"},
+        // Simplified characters that are also rare traditional ones count as names write them.
+        {"宁", "14"},
+        {"庄", "13"},
+        {"优", "17"},
+        {"儿", "8"},
+        {"复", "12"},
+        {"胜", "12"},
+        {"怀", "20"},
+        // … while the surnames that are their own characters keep their form.
+        {"范", "11"},
+        {"于", "3"},
+        {"余", "7"},
+        {"姜", "9"},
         // Beyond GB2312, in GBK's extension: 丂 (0x8140) and 丟 (0x8147), the old form of 丢.
         {"丂", "2"},
         {"丟", "6"},
